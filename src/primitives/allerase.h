@@ -1,0 +1,99 @@
+// allerase: the erasure operations every track is built from.
+//
+// File operations return the bytes they counted as released, as a double;
+// sizes are counted before deletion is tried, so a file that cannot be deleted
+// is still counted. Registry operations return a fixed credit (3 for a key, 5
+// for a key tree, 1 for a value) whatever happened. Nothing is ever reported as
+// a failure: a missing folder or key simply erases nothing.
+//
+// Safety rules that hold for every walk:
+//  - the folder the caller names is taken as given, even when it (or a folder
+//    above it) is a link; below it, a reparse point (junction, symbolic link,
+//    mount point) is never entered, so nothing outside the tree is touched;
+//  - a folder that is not a full path (drive letter and backslash, or a UNC
+//    share), that is a drive root, or that is empty, touches nothing and
+//    returns 0 (this is what a failed registry read, the text "Error", becomes
+//    when a caller uses it as a folder);
+//  - an empty registry subkey (the whole root) is never deleted; the credit is
+//    still returned.
+//
+// Names passed in are 8-bit ANSI text; the file system is walked with the wide
+// API, so files whose names lie outside the ANSI code page are still found.
+//
+// Preview: while a PreviewScope is alive on this thread, every operation
+// changes nothing (no deletion, no attribute change, no folder creation) and
+// reports each item it would erase to the scope's sink; it returns the same
+// bytes and credits it would when erasing.
+#pragma once
+
+#include <string>
+
+#include "platform/win.h"
+
+namespace allerase {
+
+enum class ItemKind {
+  File,          // a file that would be deleted, with its size
+  Folder,        // a folder that would be deleted with its contents, with its size
+  RegistryKey,   // an existing key without subkeys (DeleteRegKey)
+  RegistryTree,  // an existing key with everything below it (DeleteRegTree)
+  RegistryValue, // an existing value (DeleteRegValue)
+  IniSection,    // an existing section of an INI file (DeleteIniSection)
+  Action,        // anything else a track would do (start a program, empty the bin ...)
+};
+
+struct ErasedItem {
+  ItemKind kind;
+  std::wstring path;  // file or folder path; "HKEY_...\key[\value]"; "file [section]"; action text
+  double bytes = 0;   // for files and folders
+};
+
+class EraseSink {
+ public:
+  virtual ~EraseSink() = default;
+  virtual void OnItem(const ErasedItem& item) = 0;
+};
+
+// Puts this thread's primitives in preview mode for its lifetime. Scopes nest;
+// the innermost sink receives the items.
+class PreviewScope {
+ public:
+  explicit PreviewScope(EraseSink& sink);
+  ~PreviewScope();
+  PreviewScope(const PreviewScope&) = delete;
+  PreviewScope& operator=(const PreviewScope&) = delete;
+
+ private:
+  EraseSink* previous_;
+};
+
+// Whether this thread is in preview mode, and reporting for actions outside
+// the primitives (track code asks before it starts a program, empties the
+// recycle bin or the clipboard, sends keystrokes or schedules a deletion).
+bool InPreview();
+void ReportPreviewAction(const std::string& description);
+
+double DeleteNamedFilesInTree(const std::string& folder, const std::string& fileName);
+double DeleteAllFilesInTree(const std::string& folder);
+double DeleteFilesByExtInTree(const std::string& folder, const std::string& extension);
+double DeleteNamedFoldersInTree(const std::string& folder, const std::string& folderName);
+double EmptyFolder(const std::string& folder);
+double DeleteFilesInFolder(const std::string& folder);
+double DeleteNamedFileInFolder(const std::string& folder, const std::string& fileName);
+double DeleteFilesByExtInFolder(const std::string& folder, const std::string& extension);
+
+int DeleteRegKey(HKEY root, const std::string& subkey);
+int DeleteRegTree(HKEY root, const std::string& subkey);
+int DeleteRegValue(HKEY root, const std::string& subkey, const std::string& valueName);
+void DeleteIniSection(const std::string& file, const std::string& section);
+
+inline constexpr int kRegKeyCredit = 3;
+inline constexpr int kRegTreeCredit = 5;
+inline constexpr int kRegValueCredit = 1;
+
+// The total size of a folder's files, at any depth, without entering reparse
+// points below it; 0 for a missing folder. Used where a track counts a folder
+// it does not walk itself (the recycle bin).
+double FolderSize(const std::string& folder);
+
+}  // namespace allerase
