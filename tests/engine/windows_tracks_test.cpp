@@ -4,6 +4,7 @@
 #include <algorithm>
 #include <numeric>
 #include <string>
+#include <thread>
 #include <vector>
 
 #include "engine/track_pass.h"
@@ -209,7 +210,7 @@ TEST_F(WindowsTracksTest, RegistryTracksEraseTheirKeysAndSpareTheirSiblings) {
   EXPECT_FALSE(FixedKeys::HasValue(kCU, kLocalTrayNotify, "PastIconsStream"));
 
   // What sits beside or above the erased lists stays.
-  EXPECT_TRUE(FixedKeys::HasValue(kCU, kComDlg + "\\Other", "a"));
+  EXPECT_TRUE(FixedKeys::HasValue(kCU, kComDlg + "\\Other", "kept"));
   EXPECT_TRUE(FixedKeys::HasValue(kCU, kUserAssist + "\\{75048700-EF1F-11D0-9888-006097DEACF9}",
                                   "Version"));
   EXPECT_TRUE(FixedKeys::HasKey(
@@ -403,18 +404,24 @@ TEST_F(WindowsTracksTest, SearchFoldersEmptyTheDocumentsSearchesTree) {
   EXPECT_EQ(pass.TrackRows()[0].status, engine::kDone);
 }
 
-// A batch file that takes a while and then leaves a marker: when the pass
-// comes back, the marker is there.
+// A batch file that cannot end before the test lets it (a file that appears
+// a second later), then leaves a marker: when the pass comes back, the
+// marker is there.
 TEST_F(WindowsTracksTest, ThumbsRunsTheBatchFileAndWaitsForIt) {
+  const std::string go = pass.root / "go.txt";
   const std::string marker = pass.root / "batch ran.txt";
-  WriteFile(pass.program + "\\delThumbs.bat",
-            "@echo off\r\n"
-            "for /l %%i in (1,1,2000) do rem\r\n"
-            "echo done> \"" +
-                marker + "\"\r\n");
+  WriteFile(pass.program + "\\delThumbs.bat", "@echo off\r\n:wait\r\nif not exist \"" + go +
+                                                  "\" goto wait\r\necho done> \"" + marker +
+                                                  "\"\r\n");
+  std::thread release([go] {
+    Sleep(1000);
+    WriteFile(go, "go");
+  });
   pass.Select(kSection, "thumbs");
   const engine::PassOutcome outcome = pass.Run();
-  EXPECT_TRUE(Exists(marker));
+  const bool ranToItsEnd = Exists(marker);
+  release.join();
+  EXPECT_TRUE(ranToItsEnd);
   EXPECT_EQ(outcome.totals.registry, 0);
   EXPECT_EQ(outcome.totals.bytes, 0);
   ASSERT_EQ(pass.TrackRows().size(), 1u);
