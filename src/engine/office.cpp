@@ -40,6 +40,9 @@ bool IsNewStyle(TrackRun& run) {
   return version == "12.0" || version == "14.0";
 }
 
+// Runs in previews too: asking Word starts and quits it in the background and
+// erases nothing, and without the version a preview could not list the keys
+// an erasing pass would remove.
 void DetectOfficeVersion(TrackRun& run) {
   const std::function<std::string()>& ask = run.environment().officeProduct;
   std::string product;
@@ -111,89 +114,71 @@ void CleanAccess(TrackRun& run) {
            access2010 ? std::span<const Step>(kAccess2010) : std::span<const Step>(kAccessOther));
 }
 
+// One row per step of the pass in order: section, key, status caption,
+// progress set at the start, steps.
+// clang-format off
 const TrackSpec kOfficeTracks[] = {
-    // Not a track: runs in every pass, selected tracks or not.
-    {kSection, nullptr, "", kDetectionProgress, {Call(DetectOfficeVersion)}},
-    {kSection, "word", "Microsoft Word", kNoProgress, {Call(CleanWord)}},
-    {kSection, "excel", "Microsoft Excel", 49, {Call(CleanExcel)}},
-    {kSection, "powerpoint", "Microsoft Powerpoint", 50, {Call(CleanPowerPoint)}},
-    {kSection,
-     "frontpage",
-     "Microsoft FrontPage",
-     51,
-     {RegTree(Base::HKCU,
-              "Software\\Microsoft\\FrontPage\\Explorer\\FrontPage Explorer\\Recent File List"),
-      RegTree(Base::HKCU,
-              "Software\\Microsoft\\FrontPage\\Explorer\\FrontPage Explorer\\Recent Page List"),
-      RegTree(Base::HKCU,
-              "Software\\Microsoft\\FrontPage\\Explorer\\FrontPage Explorer\\Recent Web List"),
-      RegTree(
-          Base::HKCU,
-          "Software\\Microsoft\\FrontPage\\Explorer\\FrontPage Explorer\\Recently Created Servers"),
-      RegValue(Base::HKCU, "Software\\Microsoft\\FrontPage\\Explorer\\FrontPage Explorer\\Settings",
+    // Not a track: runs once in every pass, whatever is selected.
+    {kSection, nullptr, "", kDetectionProgress,
+     {Call(DetectOfficeVersion)}},
+    {kSection, "word", "Microsoft Word", kNoProgress,
+     {Call(CleanWord)}},
+    {kSection, "excel", "Microsoft Excel", 49,
+     {Call(CleanExcel)}},
+    {kSection, "powerpoint", "Microsoft Powerpoint", 50,
+     {Call(CleanPowerPoint)}},
+    {kSection, "frontpage", "Microsoft FrontPage", 51,
+     {RegTree(Base::HKCU, "Software\\Microsoft\\FrontPage\\Explorer\\FrontPage Explorer\\"
+                          "Recent File List"),
+      RegTree(Base::HKCU, "Software\\Microsoft\\FrontPage\\Explorer\\FrontPage Explorer\\"
+                          "Recent Page List"),
+      RegTree(Base::HKCU, "Software\\Microsoft\\FrontPage\\Explorer\\FrontPage Explorer\\"
+                          "Recent Web List"),
+      RegTree(Base::HKCU, "Software\\Microsoft\\FrontPage\\Explorer\\FrontPage Explorer\\"
+                          "Recently Created Servers"),
+      RegValue(Base::HKCU, "Software\\Microsoft\\FrontPage\\Explorer\\FrontPage Explorer\\"
+                           "Settings",
                "LastWebOpen")}},
-    {kSection, "access", "Microsoft Access", 52, {Call(CleanAccess)}},
-    {kSection,
-     "Publisher",
-     "Microsoft Publisher",
-     kNoProgress,
+    {kSection, "access", "Microsoft Access", 52,
+     {Call(CleanAccess)}},
+    {kSection, "Publisher", "Microsoft Publisher", kNoProgress,
      {RegTree(Base::Office, "\\Publisher\\Recent File List"),
       RegTree(Base::Office, "\\Publisher\\File MRU"),
       RegTree(Base::Office, "\\Publisher\\Place MRU")}},
-    {kSection,
-     "InfoPath",
-     "Microsoft InfoPath",
-     kNoProgress,
+    {kSection, "InfoPath", "Microsoft InfoPath", kNoProgress,
      {RegTree(Base::Office, "\\InfoPath\\Recent File List"),
       RegTree(Base::Office, "\\InfoPath\\Recent Templates"),
       RegTree(Base::Office, "\\InfoPath\\File MRU"),
       RegTree(Base::Office, "\\InfoPath\\Place MRU")}},
-    {kSection,
-     "Project",
-     "Microsoft Project",
-     kNoProgress,
+    {kSection, "Project", "Microsoft Project", kNoProgress,
      {RegTree(Base::Office, "\\MS Project\\Recent File List"),
       RegTree(Base::Office, "\\MS Project\\Recent Templates"),
       RegTree(Base::Office, "\\MS Project\\ProjectTemplateLocation"),
       RegTree(Base::Office, "\\MS Project\\File MRU"),
       RegTree(Base::Office, "\\MS Project\\Place MRU")}},
-    {kSection,
-     "Visio",
-     "Microsoft Visio",
-     53,
+    {kSection, "Visio", "Microsoft Visio", 53,
      {RegTree(Base::Office, "\\Visio\\Recent Templates"),
-      RegTree(Base::Office, "\\Visio\\File MRU"), RegTree(Base::Office, "\\Visio\\Place MRU")}},
-    {kSection,
-     "Organizer",
-     "Clip Organizer",
-     kNoProgress,
+      RegTree(Base::Office, "\\Visio\\File MRU"),
+      RegTree(Base::Office, "\\Visio\\Place MRU")}},
+    {kSection, "Organizer", "Clip Organizer", kNoProgress,
      {RegValue(Base::Office, "\\Clip Organizer", "MRUKeywords"),
       RegTree(Base::Office, "\\Clip Organizer\\File MRU"),
       RegTree(Base::Office, "\\Clip Organizer\\Place MRU")}},
-    {kSection,
-     "Settings",
-     "Microsoft Office Settings",
-     kNoProgress,
+    {kSection, "Settings", "Microsoft Office Settings", kNoProgress,
      {RegTree(Base::OfficeProfileWizard, "\\RecentFileList"),
       RegTree(Base::OfficeProfileWizard, "\\File MRU"),
       RegTree(Base::OfficeProfileWizard, "\\Place MRU")}},
-    {kSection,
-     "Picture",
-     "Microsoft Office Picture Manager",
-     54,
+    {kSection, "Picture", "Microsoft Office Picture Manager", 54,
      {RegValue(Base::Office, "\\OIS\\Options", "LastTreeConfig"),
       RegValue(Base::Office, "\\OIS\\Options", "LastTreeSelection"),
-      RegTree(Base::Office,
-              "\\Common\\Open Find\\Microsoft Office Picture Manager\\Settings\\"
-              "Add Picture Shortcut\\File Name MRU")}},
-    {kSection,
-     "Viewer",
-     "Microsoft Snapshot Viewer",
-     kNoProgress,
+      RegTree(Base::Office, "\\Common\\Open Find\\Microsoft Office Picture Manager\\Settings\\"
+                            "Add Picture Shortcut\\File Name MRU")}},
+    {kSection, "Viewer", "Microsoft Snapshot Viewer", kNoProgress,
      {RegTree(Base::HKCU, "Software\\Microsoft\\Snapshot Viewer\\Recent File List"),
       RegTree(Base::HKCU, "Software\\Microsoft\\Snapshot Viewer\\File MRU"),
       RegTree(Base::HKCU, "Software\\Microsoft\\Snapshot Viewer\\Place MRU")}},
 };
+// clang-format on
 
 }  // namespace
 
