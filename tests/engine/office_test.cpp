@@ -170,6 +170,28 @@ TEST_F(OfficeTracksTest, FrontPageAndSnapshotViewerDoNotDependOnTheVersion) {
   }
 }
 
+// With no Office known the version component is empty: the keys are named
+// with two backslashes in a row and passed on as they stand, and every track
+// still adds its full credit. (Wine's registry reads the empty component as
+// nothing, so such a name reaches the version-less key.)
+TEST_F(OfficeTracksTest, WithoutOfficeTheKeysHaveAnEmptyVersionComponent) {
+  keys.Value(kCU, "Software\\Microsoft\\Office\\Word\\Data", "Item 1");
+  keys.Value(kCU, "Software\\Microsoft\\OfficeProfileWizard\\RecentFileList", "Item 1");
+  pass.product = "NoOffice";
+  pass.Select(kSection, "word");
+  pass.Select(kSection, "Settings");
+
+  track_tests::PreviewRecorder recorder;
+  EXPECT_EQ(pass.Preview(recorder).totals.registry, 15 + 15);
+  std::vector<std::wstring> named;
+  for (const allerase::ErasedItem& item : recorder.items) named.push_back(item.path);
+  EXPECT_EQ(named,
+            (std::vector<std::wstring>{
+                L"HKEY_CURRENT_USER\\Software\\Microsoft\\Office\\\\Word\\Data",
+                L"HKEY_CURRENT_USER\\Software\\Microsoft\\OfficeProfileWizard\\\\RecentFileList",
+            }));
+}
+
 // Every Office track on a profile that holds both kinds of lists under the
 // detected version: the kind that version keeps goes, the other stays.
 TEST_F(OfficeTracksTest, EveryTrackSelectedOnAFullProfile) {
