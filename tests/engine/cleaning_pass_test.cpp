@@ -206,3 +206,32 @@ TEST(CleaningPassText, SizeAndCountTexts) {
 }
 
 }  // namespace
+
+namespace {
+
+// A caller that asks for a preview without a sink still gets one that erases
+// nothing.
+TEST(CleaningPassPreview, PreviewWithoutSinkErasesNothing) {
+  ScratchFolder program;
+  ScratchFolder profile;
+  engine::PassEnvironment environment;
+  environment.programFolder = program.path();
+  environment.roaming = profile / "Roaming";
+  environment.local = profile / "Local";
+  environment.documentsFolder = [&] { return profile / "Documents"; };
+  const std::string file = profile / "Documents\\Searches\\saved.search-ms";
+  testing_support::WriteFile(file, "12345");
+  Inifun::WriteIniValue(catalogue::SettingsFile(program.path()), "WINDOWS", "searchfolders", "1");
+
+  RecordingView view;
+  engine::PassRequest request;
+  request.preview = true;
+  const engine::PassOutcome outcome = engine::CleanNow(environment, view, request);
+  EXPECT_TRUE(testing_support::Exists(file));
+  EXPECT_EQ(outcome.totals.bytes, 5);
+  EXPECT_EQ(Inifun::ReadIniValue(catalogue::SettingsFile(program.path()), opt::kSection,
+                                 opt::kRegNum),
+            "");
+}
+
+}  // namespace
