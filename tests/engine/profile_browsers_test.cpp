@@ -348,14 +348,27 @@ TEST(ProfileBrowserTracks, EachTrackAloneWithoutTheBrowserErasesNothingAndEndsDo
   }
 }
 
+// The bytes of one section of an INI file as it stands, header included.
+double SectionBytes(const UserProfile& profile, const std::string& file,
+                    const std::string& section) {
+  const std::string text = testing_support::ReadFile(profile.Path(file));
+  const size_t start = text.find("[" + section + "]");
+  if (start == std::string::npos) return 0;
+  const size_t next = text.find('[', start + 1);
+  return static_cast<double>((next == std::string::npos ? text.size() : next) - start);
+}
+
 // All of them at once: rows in pass order, and a file that several tracks
 // erase (places.sqlite, Chrome's History, Maxthon's Config.ini) is counted
-// once, by the first track that finds it.
+// once, by the first track that finds it. Maxthon's Config.ini has lost its
+// typed URLs by the time the open-pages track counts it.
 TEST(ProfileBrowserTracks, AllSelectedRunInPassOrderAndCountEachFileOnce) {
   UserProfile profile;
   BuildBrowserProfile(profile);
   const std::vector<TrackCase> cases = BrowserCases();
   for (const TrackCase& track : cases) profile.Select(track.section, track.key);
+  const double typedUrls = SectionBytes(profile, kMaxthonConfig, "TypedUrls");
+  ASSERT_GT(typedUrls, 0);
 
   const PassResult result = profile.Run();
 
@@ -367,7 +380,7 @@ TEST(ProfileBrowserTracks, AllSelectedRunInPassOrderAndCountEachFileOnce) {
   }
   const std::set<std::string> gone = AllGone(cases);
   EXPECT_EQ(profile.Unexpected(gone), std::vector<std::string>());
-  EXPECT_EQ(result.outcome.totals.bytes, SizeOf(profile, gone));
+  EXPECT_EQ(result.outcome.totals.bytes, SizeOf(profile, gone) - typedUrls);
   EXPECT_EQ(result.outcome.totals.registry, 0);
 }
 

@@ -104,17 +104,33 @@ std::string UserProfile::Path(const std::string& name) const {
 
 void UserProfile::AddFile(const std::string& name, size_t size) {
   if (size == 0) size = nextSize_++;
-  WriteFile(Path(name), std::string(size, 'x'));
+  // A profile holds some 150 files; making each folder once and writing
+  // through the platform directly keeps a build well under a second in Wine.
+  const std::string path = Path(name);
+  MakeFoldersOnce(path.substr(0, path.find_last_of('\\')));
+  const std::string bytes(size, 'x');
+  HANDLE file = CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
+                            FILE_ATTRIBUTE_NORMAL, nullptr);
+  if (file != INVALID_HANDLE_VALUE) {
+    DWORD written = 0;
+    ::WriteFile(file, bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr);
+    CloseHandle(file);
+  }
   items_.push_back(name);
   sizes_[name] = size;
 }
 
 void UserProfile::AddFiles(const std::string& folder, std::initializer_list<const char*> names) {
-  for (const char* name : names) AddFile(folder + "\\" + name);
+  const std::string prefix = folder.ends_with('\\') ? folder : folder + "\\";
+  for (const char* name : names) AddFile(prefix + name);
+}
+
+void UserProfile::MakeFoldersOnce(const std::string& path) {
+  if (madeFolders_.insert(path).second) MakeFolders(path);
 }
 
 void UserProfile::AddFolder(const std::string& name) {
-  MakeFolders(Path(name));
+  MakeFoldersOnce(Path(name));
   items_.push_back(name);
 }
 

@@ -107,7 +107,10 @@ class UserProfile {
   std::vector<std::string> Unexpected(const std::set<std::string>& gone) const;
 
  private:
+  void MakeFoldersOnce(const std::string& path);
+
   ScratchFolder scratch_;
+  std::set<std::string> madeFolders_;
   std::string documents_;
   std::vector<std::string> items_;
   std::map<std::string, size_t> sizes_;
