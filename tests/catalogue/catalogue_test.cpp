@@ -16,10 +16,10 @@ TEST(Catalogue, HoldsThe140TracksInTheirSections) {
   std::map<std::string, int> perSection;
   for (const catalogue::Track& track : catalogue::Tracks()) ++perSection[track.section];
   const std::map<std::string, int> expected = {
-      {"EXPLORER", 11}, {"FIREFOX", 7}, {"AOL", 4},      {"OPERA", 9},   {"NETSCAPE", 7},
-      {"MSN", 4},       {"Mozilla", 4}, {"Maxthon", 5},  {"Chrome", 6},  {"Safari", 8},
-      {"WINDOWS", 27},  {"OFFICE", 13}, {"Custom", 1},   {"Messenger", 17}, {"outlook", 10},
-      {"mail", 7}};
+      {"EXPLORER", 11}, {"FIREFOX", 7},    {"AOL", 4},      {"OPERA", 9},
+      {"NETSCAPE", 7},  {"MSN", 4},        {"Mozilla", 4},  {"Maxthon", 5},
+      {"Chrome", 6},    {"Safari", 8},     {"WINDOWS", 27}, {"OFFICE", 13},
+      {"Custom", 1},    {"Messenger", 17}, {"outlook", 10}, {"mail", 7}};
   EXPECT_EQ(perSection, expected);
 }
 
@@ -75,10 +75,10 @@ TEST(CatalogueFlags, WindowRuleReadsNumbersAndPassRuleWantsExactlyOne) {
     bool selected;  // cleaning pass
   };
   const Case cases[] = {
-      {"1", true, true},     {"01", true, false},  {"1.0", true, false}, {"1.", true, false},
-      {"+1", true, false},   {"10e-1", true, false}, {"0", false, false}, {"2", false, false},
-      {"-1", false, false},  {"yes", false, false}, {"", false, false},  {"1a", false, false},
-      {"0.1e1", true, false}, {".", false, false}, {"1e", false, false}, {"11", false, false},
+      {"1", true, true},      {"01", true, false},    {"1.0", true, false}, {"1.", true, false},
+      {"+1", true, false},    {"10e-1", true, false}, {"0", false, false},  {"2", false, false},
+      {"-1", false, false},   {"yes", false, false},  {"", false, false},   {"1a", false, false},
+      {"0.1e1", true, false}, {".", false, false},    {"1e", false, false}, {"11", false, false},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.value);

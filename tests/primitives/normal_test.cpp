@@ -46,7 +46,8 @@ TEST(NormalLaunch, HelpPrefersTheViewerThenFallsBackToTheDefaultProgram) {
 
   WriteFile(windows / "hh.exe", "exe");
   const Normal::Launch viewer = Normal::HelpLaunch(windows.path(), program.path());
-  EXPECT_EQ(viewer.commandLine, "\"" + (windows / "hh.exe") + "\" \"" + (program / "help.chm") + "\"");
+  EXPECT_EQ(viewer.commandLine,
+            "\"" + (windows / "hh.exe") + "\" \"" + (program / "help.chm") + "\"");
 }
 
 TEST(NormalLaunch, LicenseOpensInNotepadOrWithTheDefaultProgramOrNotAtAll) {
@@ -56,7 +57,8 @@ TEST(NormalLaunch, LicenseOpensInNotepadOrWithTheDefaultProgramOrNotAtAll) {
   EXPECT_TRUE(none.commandLine.empty() && none.document.empty());
 
   WriteFile(program / "License.txt", "licence");
-  EXPECT_EQ(Normal::LicenseLaunch(windows.path(), program.path()).document, program / "License.txt");
+  EXPECT_EQ(Normal::LicenseLaunch(windows.path(), program.path()).document,
+            program / "License.txt");
 
   WriteFile(windows / "notepad.exe", "exe");
   EXPECT_EQ(Normal::LicenseLaunch(windows.path(), program.path()).commandLine,

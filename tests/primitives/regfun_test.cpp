@@ -113,7 +113,8 @@ TEST(RegfunRead, ReadRegValueCutsAtNulAndReportsType) {
   SetString(key, "TooLong", std::string(300, 'y'));
 
   DWORD type = 0;
-  EXPECT_EQ(regfun::ReadRegValue(HKEY_CURRENT_USER, key.subkey(), "Url", &type), "http://a.example/");
+  EXPECT_EQ(regfun::ReadRegValue(HKEY_CURRENT_USER, key.subkey(), "Url", &type),
+            "http://a.example/");
   EXPECT_EQ(type, static_cast<DWORD>(REG_SZ));
   EXPECT_EQ(regfun::ReadRegValue(HKEY_CURRENT_USER, key.subkey(), "Multi", &type), "first");
   EXPECT_EQ(type, static_cast<DWORD>(REG_MULTI_SZ));
