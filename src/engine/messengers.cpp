@@ -143,7 +143,11 @@ static_assert(std::size(kMailTracks) == 17);
 
 }  // namespace
 
-std::span<const TrackSpec> MessengerTracks() { return kMessengerTracks; }
-std::span<const TrackSpec> MailTracks() { return kMailTracks; }
+std::span<const TrackSpec> MessengerTracks() {
+  return kMessengerTracks;
+}
+std::span<const TrackSpec> MailTracks() {
+  return kMailTracks;
+}
 
 }  // namespace engine

@@ -159,6 +159,8 @@ static_assert(std::size(kTracks) == 46);
 
 }  // namespace
 
-std::span<const TrackSpec> ProfileBrowserTracks() { return kTracks; }
+std::span<const TrackSpec> ProfileBrowserTracks() {
+  return kTracks;
+}
 
 }  // namespace engine
