@@ -110,6 +110,13 @@ DWORD AttributesOf(const std::string& path) {
   return GetFileAttributesA(path.c_str());
 }
 
+// A link whose target is gone reads as INVALID_FILE_ATTRIBUTES, every bit set.
+bool IsLinkedFolder(const std::string& path) {
+  const DWORD attributes = AttributesOf(path);
+  return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY) &&
+         (attributes & FILE_ATTRIBUTE_REPARSE_POINT);
+}
+
 std::string Env(const char* name) {
   char value[MAX_PATH] = {};
   GetEnvironmentVariableA(name, value, MAX_PATH);
@@ -474,7 +481,7 @@ TEST(AlleraseSafety, MissingFolderOrAFileYieldsNothing) {
 
   // Emptying always ends with the folder in place, even one that was missing.
   EXPECT_EQ(allerase::EmptyFolder(folder / "absent"), 0);
-  EXPECT_TRUE(AttributesOf(folder / "absent") & FILE_ATTRIBUTE_DIRECTORY);
+  EXPECT_EQ(AttributesOf(folder / "absent"), static_cast<DWORD>(FILE_ATTRIBUTE_DIRECTORY));
 }
 
 // The prefix's user profile holds folders that Wine links to the runner's
@@ -485,8 +492,7 @@ class AlleraseLinks : public ::testing::Test {
     profile = Env("USERPROFILE");
     ASSERT_FALSE(profile.empty());
     documents = profile + "\\Documents";
-    ASSERT_TRUE(AttributesOf(documents) & FILE_ATTRIBUTE_REPARSE_POINT)
-        << "the test prefix no longer links Documents";
+    ASSERT_TRUE(IsLinkedFolder(documents)) << "the test prefix no longer links Documents";
     // Unique names, so a walk of the whole profile matches nothing but ours.
     probe = "murvane-probe-" + std::to_string(GetCurrentProcessId()) + "-" +
             std::to_string(GetTickCount64());
@@ -546,14 +552,29 @@ TEST_F(AlleraseLinks, WalkStartedAboveALinkedFolderDoesNotEnterIt) {
   EXPECT_NE(std::find(seen.begin(), seen.end(), folder / "seen.txt"), seen.end());
 }
 
-TEST_F(AlleraseLinks, NamedFolderThatIsALinkCountsOnlyTheLink) {
+TEST_F(AlleraseLinks, NamedFolderThatIsALinkCountsNothingAndLeavesTheTargetAlone) {
+  using namespace allerase;
+  // Music links to the same place as Documents.
+  const std::string music = profile + "\\Music";
+  ASSERT_TRUE(IsLinkedFolder(music));
   Build(documents, {{probe + "\\f.bin", 30}});
-  Recorder preview;
-  allerase::PreviewScope scope(preview);
-  EXPECT_EQ(allerase::DeleteNamedFoldersInTree(profile, "documents"), 0);
-  ASSERT_EQ(preview.items.size(), 1u);
-  EXPECT_EQ(platform::ToUtf8(preview.items[0].path), documents);
-  EXPECT_EQ(preview.items[0].bytes, 0);
+  {
+    Recorder preview;
+    PreviewScope scope(preview);
+    EXPECT_EQ(DeleteNamedFoldersInTree(profile, "music"), 0);
+    ASSERT_EQ(preview.items.size(), 1u);
+    EXPECT_EQ(platform::ToUtf8(preview.items[0].path), music);
+    EXPECT_EQ(preview.items[0].bytes, 0);
+  }
+  EXPECT_EQ(DeleteNamedFoldersInTree(profile, "music"), 0);
+  EXPECT_EQ(ReadFile(documents + "\\" + probe + "\\f.bin"), std::string(30, 'x'));
+
+  // Deleting through a link can reach its target (Wine does so): an empty
+  // target must not be removed in the link's place.
+  TearDown();
+  ASSERT_TRUE(Take(documents).empty()) << "something else left files in the prefix's home";
+  EXPECT_EQ(DeleteNamedFoldersInTree(profile, "music"), 0);
+  EXPECT_TRUE(IsLinkedFolder(documents)) << "the folder the links lead to is gone";
 }
 
 TEST_F(AlleraseLinks, FolderNamedThroughALinkIsCleanedAndTheLinkStays) {
@@ -571,7 +592,7 @@ TEST_F(AlleraseLinks, FolderNamedThroughALinkIsCleanedAndTheLinkStays) {
   double there = 0;
   for (const auto& [rel, entry] : Take(documents)) there += static_cast<double>(entry.bytes.size());
   EXPECT_EQ(EmptyFolder(documents), there);
-  EXPECT_TRUE(AttributesOf(documents) & FILE_ATTRIBUTE_REPARSE_POINT);
+  EXPECT_TRUE(IsLinkedFolder(documents));
   EXPECT_TRUE(Take(documents).empty());
 }
 
