@@ -11,6 +11,8 @@ have cmake || need="$need cmake"
 have make || need="$need make"
 [ -f /usr/src/googletest/CMakeLists.txt ] || need="$need googletest"
 [ -x /usr/lib/wine/wine64 ] || need="$need wine64"
+# Wine's own fonts (Marlett draws the caption buttons, Tahoma the text).
+[ -d /usr/share/wine/fonts ] || need="$need fonts-wine"
 have Xvfb || need="$need xvfb"
 have xwd || need="$need x11-apps"
 have convert || need="$need imagemagick"

@@ -1,0 +1,7 @@
+#include "engine/families.h"
+
+namespace engine {
+
+std::span<const TrackSpec> ProfileBrowserTracks() { return {}; }
+
+}  // namespace engine
