@@ -13,16 +13,16 @@
 namespace allerase {
 namespace {
 
-thread_local EraseSink* t_previewSink = nullptr;
+thread_local walk::PreviewLedger* t_preview = nullptr;
 
-EraseSink* PreviewSink() {
-  return t_previewSink;
+walk::PreviewLedger* Preview() {
+  return t_preview;
 }
 
 double EraseFilesIn(const std::string& folder, const walk::FileRule& rule, bool recurse) {
   const std::optional<std::wstring> top = walk::ResolveFolder(folder);
   if (!top) return 0;
-  return walk::EraseFiles(*top, rule, recurse, PreviewSink());
+  return walk::EraseFiles(*top, rule, recurse, Preview());
 }
 
 // An empty subkey (or one of backslashes only) names the root itself; no
@@ -57,6 +57,36 @@ std::wstring KeyText(HKEY root, const std::string& subkey) {
   return RootName(root) + L"\\" + platform::Widen(subkey);
 }
 
+// The key as the registry reads it: a doubled backslash is one separator and
+// a trailing one is none. Preview compares keys by this text.
+std::wstring KeyId(HKEY root, const std::string& subkey) {
+  std::wstring text = RootName(root);
+  bool separator = true;
+  for (wchar_t c : platform::Widen(subkey)) {
+    if (c == L'\\') {
+      separator = true;
+      continue;
+    }
+    if (separator) text += L'\\';
+    separator = false;
+    text += c;
+  }
+  return text;
+}
+
+// Whether the key has a subkey that the preview has not already erased.
+bool HasLiveSubkey(HKEY key, const std::wstring& keyText, const walk::PreviewLedger& preview) {
+  char name[256];
+  for (DWORD index = 0;; ++index) {
+    DWORD length = sizeof(name);
+    const LONG result =
+        RegEnumKeyExA(key, index, name, &length, nullptr, nullptr, nullptr, nullptr);
+    if (result == ERROR_NO_MORE_ITEMS) return false;
+    if (result != ERROR_SUCCESS) return true;
+    if (!preview.IsGone(keyText + L"\\" + platform::Widen(std::string(name, length)))) return true;
+  }
+}
+
 // Opens an existing key for reading; never creates one.
 platform::RegKey OpenForReading(HKEY root, const std::string& subkey) {
   platform::RegKey key;
@@ -89,22 +119,21 @@ bool SectionExists(const std::string& file, const std::string& section) {
 
 }  // namespace
 
-PreviewScope::PreviewScope(EraseSink& sink) : previous_(t_previewSink) {
-  t_previewSink = &sink;
+PreviewScope::PreviewScope(EraseSink& sink)
+    : ledger_(std::make_unique<walk::PreviewLedger>(sink)), previous_(t_preview) {
+  t_preview = ledger_.get();
 }
 
 PreviewScope::~PreviewScope() {
-  t_previewSink = previous_;
+  t_preview = previous_;
 }
 
 bool InPreview() {
-  return t_previewSink != nullptr;
+  return t_preview != nullptr;
 }
 
 void ReportPreviewAction(const std::string& description) {
-  if (EraseSink* sink = PreviewSink()) {
-    sink->OnItem(ErasedItem{ItemKind::Action, platform::Widen(description), 0});
-  }
+  if (walk::PreviewLedger* preview = Preview()) preview->Action(platform::Widen(description));
 }
 
 double DeleteNamedFilesInTree(const std::string& folder, const std::string& fileName) {
@@ -138,13 +167,13 @@ double DeleteNamedFoldersInTree(const std::string& folder, const std::string& fo
   if (attributes == INVALID_FILE_ATTRIBUTES || !(attributes & FILE_ATTRIBUTE_DIRECTORY)) return 0;
   // Names on disk are lower-cased before the comparison and the given name is
   // not, so a name given with a capital letter never matches.
-  return walk::EraseNamedFolders(*top, attributes, platform::Widen(folderName), PreviewSink());
+  return walk::EraseNamedFolders(*top, attributes, platform::Widen(folderName), Preview());
 }
 
 double EmptyFolder(const std::string& folder) {
   const std::optional<std::wstring> top = walk::ResolveFolder(folder);
   if (!top) return 0;
-  EraseSink* preview = PreviewSink();
+  walk::PreviewLedger* preview = Preview();
   const DWORD attributes = GetFileAttributesW(top->c_str());
   if (attributes == INVALID_FILE_ATTRIBUTES) {
     // Emptying ends with a folder at the path, even when there was none.
@@ -158,8 +187,8 @@ double EmptyFolder(const std::string& folder) {
   // that points at it would point at an ordinary empty folder instead.
   const bool link = (attributes & FILE_ATTRIBUTE_REPARSE_POINT) != 0;
   if (preview) {
-    const double size = walk::TreeSize(*top);
-    preview->OnItem(ErasedItem{ItemKind::Folder, walk::DisplayPath(*top), size});
+    const double size = preview->IsGone(*top) ? 0 : walk::TreeSize(*top, preview);
+    preview->Emptied(*top, size);
     return size;
   }
   if (!link && (attributes & (FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_READONLY))) {
@@ -172,19 +201,16 @@ double EmptyFolder(const std::string& folder) {
 
 double FolderSize(const std::string& folder) {
   const std::optional<std::wstring> top = walk::ResolveFolder(folder);
-  return top ? walk::TreeSize(*top) : 0;
+  return top ? walk::TreeSize(*top, Preview()) : 0;
 }
 
 int DeleteRegKey(HKEY root, const std::string& subkey) {
   if (NamesWholeRoot(subkey)) return kRegKeyCredit;
-  if (EraseSink* preview = PreviewSink()) {
+  if (walk::PreviewLedger* preview = Preview()) {
+    const std::wstring id = KeyId(root, subkey);
     const platform::RegKey key = OpenForReading(root, subkey);
-    DWORD subkeys = 0;
-    if (key &&
-        RegQueryInfoKeyA(key.Get(), nullptr, nullptr, nullptr, &subkeys, nullptr, nullptr, nullptr,
-                         nullptr, nullptr, nullptr, nullptr) == ERROR_SUCCESS &&
-        subkeys == 0) {
-      preview->OnItem(ErasedItem{ItemKind::RegistryKey, KeyText(root, subkey), 0});
+    if (key && !preview->IsGone(id) && !HasLiveSubkey(key.Get(), id, *preview)) {
+      preview->ErasedName(ItemKind::RegistryKey, KeyText(root, subkey), id);
     }
     return kRegKeyCredit;
   }
@@ -195,9 +221,10 @@ int DeleteRegKey(HKEY root, const std::string& subkey) {
 
 int DeleteRegTree(HKEY root, const std::string& subkey) {
   if (NamesWholeRoot(subkey)) return kRegTreeCredit;
-  if (EraseSink* preview = PreviewSink()) {
-    if (OpenForReading(root, subkey)) {
-      preview->OnItem(ErasedItem{ItemKind::RegistryTree, KeyText(root, subkey), 0});
+  if (walk::PreviewLedger* preview = Preview()) {
+    const std::wstring id = KeyId(root, subkey);
+    if (OpenForReading(root, subkey) && !preview->IsGone(id)) {
+      preview->ErasedName(ItemKind::RegistryTree, KeyText(root, subkey), id);
     }
     return kRegTreeCredit;
   }
@@ -206,12 +233,14 @@ int DeleteRegTree(HKEY root, const std::string& subkey) {
 }
 
 int DeleteRegValue(HKEY root, const std::string& subkey, const std::string& valueName) {
-  if (EraseSink* preview = PreviewSink()) {
+  if (walk::PreviewLedger* preview = Preview()) {
+    const std::wstring value = L"\\" + platform::Widen(valueName);
+    const std::wstring id = KeyId(root, subkey) + value;
     const platform::RegKey key = OpenForReading(root, subkey);
-    if (key && RegQueryValueExA(key.Get(), valueName.c_str(), nullptr, nullptr, nullptr, nullptr) ==
-                   ERROR_SUCCESS) {
-      preview->OnItem(ErasedItem{ItemKind::RegistryValue,
-                                 KeyText(root, subkey) + L"\\" + platform::Widen(valueName), 0});
+    if (key && !preview->IsGone(id) &&
+        RegQueryValueExA(key.Get(), valueName.c_str(), nullptr, nullptr, nullptr, nullptr) ==
+            ERROR_SUCCESS) {
+      preview->ErasedName(ItemKind::RegistryValue, KeyText(root, subkey) + value, id);
     }
     return kRegValueCredit;
   }
@@ -229,10 +258,12 @@ void DeleteIniSection(const std::string& file, const std::string& section) {
   // folder, where they would find win.ini and its kin: never the file meant.
   if (!walk::IsFullFilePath(file)) return;
   if (GetFileAttributesA(file.c_str()) == INVALID_FILE_ATTRIBUTES) return;
-  if (EraseSink* preview = PreviewSink()) {
-    if (SectionExists(file, section)) {
-      preview->OnItem(
-          ErasedItem{ItemKind::IniSection, platform::Widen(file + " [" + section + "]"), 0});
+  if (walk::PreviewLedger* preview = Preview()) {
+    const std::optional<std::wstring> path = walk::ResolveFolder(file);
+    const std::wstring text = platform::Widen(file + " [" + section + "]");
+    if (SectionExists(file, section) && !preview->IsGone(text) &&
+        !(path && preview->IsGone(*path))) {
+      preview->ErasedName(ItemKind::IniSection, text, text);
     }
     return;
   }

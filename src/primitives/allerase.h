@@ -38,20 +38,25 @@
 // that produced them by opening a scope of its own around each track.
 #pragma once
 
+#include <memory>
 #include <string>
 
 #include "platform/win.h"
 
 namespace allerase {
 
+namespace walk {
+class PreviewLedger;
+}
+
 enum class ItemKind {
-  File,          // a file that would be deleted, with its size
-  Folder,        // a folder that would be deleted with its contents, with its size
-  RegistryKey,   // an existing key without subkeys (DeleteRegKey)
-  RegistryTree,  // an existing key with everything below it (DeleteRegTree)
-  RegistryValue, // an existing value (DeleteRegValue)
-  IniSection,    // an existing section of an INI file (DeleteIniSection)
-  Action,        // anything else a track would do (start a program, empty the bin ...)
+  File,           // a file that would be deleted, with its size
+  Folder,         // a folder that would be deleted with its contents, with its size
+  RegistryKey,    // an existing key without subkeys (DeleteRegKey)
+  RegistryTree,   // an existing key with everything below it (DeleteRegTree)
+  RegistryValue,  // an existing value (DeleteRegValue)
+  IniSection,     // an existing section of an INI file (DeleteIniSection)
+  Action,         // anything else a track would do (start a program, empty the bin ...)
 };
 
 struct ErasedItem {
@@ -68,6 +73,11 @@ class EraseSink {
 
 // Puts this thread's primitives in preview mode for its lifetime. Scopes nest;
 // the innermost sink receives the items.
+//
+// Within one scope, what an operation reported is gone for the operations
+// after it, as it would be after erasing: a file that two tracks both erase
+// is reported and counted once, a key whose subkeys an earlier track took is
+// a key without subkeys. So a previewed pass adds up to what the pass would.
 class PreviewScope {
  public:
   explicit PreviewScope(EraseSink& sink);
@@ -76,7 +86,8 @@ class PreviewScope {
   PreviewScope& operator=(const PreviewScope&) = delete;
 
  private:
-  EraseSink* previous_;
+  std::unique_ptr<walk::PreviewLedger> ledger_;
+  walk::PreviewLedger* previous_;
 };
 
 // Whether this thread is in preview mode, and reporting for actions outside

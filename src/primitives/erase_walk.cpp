@@ -71,10 +71,6 @@ void ClearHidden(const std::wstring& path, DWORD attributes) {
   }
 }
 
-void Report(EraseSink& sink, ItemKind kind, const std::wstring& path, double bytes) {
-  sink.OnItem(ErasedItem{kind, DisplayPath(path), bytes});
-}
-
 // Calls visit(findData, fullPath) for each entry of one folder but "." and "..".
 // The attributes and size come with the listing, so a walk costs one listing
 // per folder and nothing more per file than what it does to the file.
@@ -192,6 +188,41 @@ std::wstring LowerName(std::wstring name) {
   return name;
 }
 
+void PreviewLedger::Record(std::wstring path) {
+  gone_.insert(LowerName(std::move(path)));
+}
+
+void PreviewLedger::Erased(ItemKind kind, const std::wstring& path, double bytes) {
+  sink_.OnItem(ErasedItem{kind, DisplayPath(path), bytes});
+  Record(path);
+}
+
+void PreviewLedger::Emptied(const std::wstring& folder, double bytes) {
+  sink_.OnItem(ErasedItem{ItemKind::Folder, DisplayPath(folder), bytes});
+  Record(folder + L"\\");
+}
+
+void PreviewLedger::ErasedName(ItemKind kind, const std::wstring& shown, const std::wstring& name) {
+  sink_.OnItem(ErasedItem{kind, shown, 0});
+  Record(name);
+}
+
+void PreviewLedger::Action(const std::wstring& description) {
+  sink_.OnItem(ErasedItem{ItemKind::Action, description, 0});
+}
+
+bool PreviewLedger::IsGone(const std::wstring& path) const {
+  if (gone_.empty()) return false;
+  const std::wstring lower = LowerName(path);
+  if (gone_.count(lower)) return true;
+  // Gone with a folder or key above it, or with an emptied folder's contents.
+  for (size_t at = lower.find(L'\\'); at != std::wstring::npos; at = lower.find(L'\\', at + 1)) {
+    if (at == 0) continue;
+    if (gone_.count(lower.substr(0, at)) || gone_.count(lower.substr(0, at + 1))) return true;
+  }
+  return false;
+}
+
 FileRule FileRule::All() {
   return FileRule(Kind::All, {});
 }
@@ -217,24 +248,26 @@ bool FileRule::Matches(const wchar_t* name) const {
 }
 
 double EraseFiles(const std::wstring& folder, const FileRule& rule, bool recurse,
-                  EraseSink* preview) {
+                  PreviewLedger* preview) {
   double total = 0;
   std::vector<std::wstring> pending{folder};
   std::vector<std::wstring> found;
   while (!pending.empty()) {
     const std::wstring current = std::move(pending.back());
     pending.pop_back();
+    if (preview && preview->IsGone(current)) continue;
     ListFolder(current, [&](const WIN32_FIND_DATAW& entry, const std::wstring& path) {
       if (IsFolder(entry.dwFileAttributes)) {
         if (recurse && !IsLink(entry.dwFileAttributes)) found.push_back(path);
         return;
       }
+      if (preview && preview->IsGone(path)) return;
       if (!preview) ClearHidden(path, entry.dwFileAttributes);
       if (rule.Matches(entry.cFileName)) {
         const double size = SizeOf(entry);
         total += size;
         if (preview) {
-          Report(*preview, ItemKind::File, path, size);
+          preview->Erased(ItemKind::File, path, size);
         } else {
           DeleteOneFile(path, entry.dwFileAttributes, /*force=*/false);
         }
@@ -248,7 +281,7 @@ double EraseFiles(const std::wstring& folder, const FileRule& rule, bool recurse
 }
 
 double EraseNamedFolders(const std::wstring& folder, DWORD attributes,
-                         const std::wstring& lowerName, EraseSink* preview) {
+                         const std::wstring& lowerName, PreviewLedger* preview) {
   struct Folder {
     std::wstring path;
     DWORD attributes;
@@ -262,7 +295,9 @@ double EraseNamedFolders(const std::wstring& folder, DWORD attributes,
     pending.pop_back();
     subfolders.clear();
     ListFolder(current.path, [&](const WIN32_FIND_DATAW& entry, const std::wstring& path) {
-      if (IsFolder(entry.dwFileAttributes)) subfolders.push_back({path, entry.dwFileAttributes});
+      if (IsFolder(entry.dwFileAttributes) && !(preview && preview->IsGone(path))) {
+        subfolders.push_back({path, entry.dwFileAttributes});
+      }
     });
     if (subfolders.empty()) continue;
     if (!preview) ClearHidden(current.path, current.attributes);
@@ -277,8 +312,8 @@ double EraseNamedFolders(const std::wstring& folder, DWORD attributes,
       if (LowerName(name) == lowerName) {
         double size = 0;
         if (preview) {
-          if (!link) size = TreeSize(sub.path);
-          Report(*preview, ItemKind::Folder, sub.path, size);
+          if (!link) size = TreeSize(sub.path, preview);
+          preview->Erased(ItemKind::Folder, sub.path, size);
         } else if (link) {
           RemoveLinkEntry(sub.path);
         } else {
@@ -333,14 +368,16 @@ double RemoveTree(const std::wstring& folder, bool force, bool removeFolder) {
   return total;
 }
 
-double TreeSize(const std::wstring& folder) {
+double TreeSize(const std::wstring& folder, const PreviewLedger* preview) {
   double total = 0;
   std::vector<std::wstring> pending{folder};
   std::vector<std::wstring> found;
   while (!pending.empty()) {
     const std::wstring current = std::move(pending.back());
     pending.pop_back();
+    if (preview && preview->IsGone(current)) continue;
     ListFolder(current, [&](const WIN32_FIND_DATAW& entry, const std::wstring& path) {
+      if (preview && preview->IsGone(path)) return;
       if (!IsFolder(entry.dwFileAttributes)) {
         total += SizeOf(entry);
       } else if (!IsLink(entry.dwFileAttributes)) {

@@ -13,6 +13,7 @@
 #pragma once
 
 #include <optional>
+#include <set>
 #include <string>
 
 #include "platform/win.h"
@@ -31,6 +32,32 @@ bool IsFullFilePath(const std::string& file);
 
 // The path as a user would write it: the long-form prefix removed.
 std::wstring DisplayPath(const std::wstring& longPath);
+
+// What one preview has reported so far. Items it holds count as erased for
+// the rest of the preview, so later operations skip them as they would find
+// them gone. Paths are compared without regard to case, as the file system
+// and the registry compare them.
+class PreviewLedger {
+ public:
+  explicit PreviewLedger(EraseSink& sink) : sink_(sink) {}
+
+  // Reports the item and records it gone: a file, or a folder with
+  // everything below it.
+  void Erased(ItemKind kind, const std::wstring& path, double bytes);
+  // Reports an emptied folder: what is below it is gone, the folder stays.
+  void Emptied(const std::wstring& folder, double bytes);
+  // Registry keys and values, and INI sections: `shown` as the caller wrote
+  // it, `name` as the preview compares it ("HKEY_...\key", "file [section]").
+  void ErasedName(ItemKind kind, const std::wstring& shown, const std::wstring& name);
+
+  bool IsGone(const std::wstring& path) const;
+  void Action(const std::wstring& description);
+
+ private:
+  void Record(std::wstring path);
+  EraseSink& sink_;
+  std::set<std::wstring> gone_;  // lower-cased; a trailing backslash: only what is below
+};
 
 // Which files of a folder a walk erases.
 class FileRule {
@@ -56,7 +83,7 @@ class FileRule {
 // met lose their hidden bit, whether they match or not. Sizes are counted
 // before deletion is tried.
 double EraseFiles(const std::wstring& folder, const FileRule& rule, bool recurse,
-                  EraseSink* preview);
+                  PreviewLedger* preview);
 
 // Erases, at any depth below `folder`, every folder whose lower-cased name
 // equals `lowerName`, with its contents and without force. A matching link
@@ -64,7 +91,7 @@ double EraseFiles(const std::wstring& folder, const FileRule& rule, bool recurse
 // the platform cannot tell the two apart (Wine) it stays. `attributes` are
 // those of `folder`.
 double EraseNamedFolders(const std::wstring& folder, DWORD attributes,
-                         const std::wstring& lowerName, EraseSink* preview);
+                         const std::wstring& lowerName, PreviewLedger* preview);
 
 // Deletes everything inside `folder` and, with `removeFolder`, the folder
 // itself. With `force`, read-only files and folders go too. Links inside are
@@ -72,8 +99,9 @@ double EraseNamedFolders(const std::wstring& folder, DWORD attributes,
 // before deletion.
 double RemoveTree(const std::wstring& folder, bool force, bool removeFolder);
 
-// The size of the files in `folder` at any depth.
-double TreeSize(const std::wstring& folder);
+// The size of the files in `folder` at any depth (leaving out, in a preview,
+// what the preview has already erased).
+double TreeSize(const std::wstring& folder, const PreviewLedger* preview = nullptr);
 
 // Lower-cases a name as the platform does for file names.
 std::wstring LowerName(std::wstring name);

@@ -467,13 +467,12 @@ TEST(ProfileBrowserTracks, MaxthonWithoutInstallLocationErasesNothing) {
   EXPECT_EQ(result.outcome.totals.bytes, 0);
 }
 
-// A preview lists what a pass would erase and changes nothing. The selection
-// leaves out tracks that erase what an earlier one already took: a preview
-// sees every such file again, so its totals would run ahead of the pass.
+// A preview lists what a pass would erase and changes nothing, and what one
+// track takes is gone for the tracks after it, as in the pass. Left out: the
+// Maxthon tracks that rewrite Config.ini before another deletes it, since a
+// preview cannot know the size the file will have once a section is gone.
 TEST(ProfileBrowserTracks, PreviewChangesNothingAndReportsThePassTotals) {
-  const std::set<std::string> overlapping = {
-      "FIREFOX/History",  "FIREFOX/bookmarks", "Netscape/History", "Mozilla/History",
-      "Maxthon/keywords", "Maxthon/settings",  "Chrome/History"};
+  const std::set<std::string> overlapping = {"Maxthon/keywords"};
   std::vector<TrackCase> selected;
   for (const TrackCase& track : BrowserCases()) {
     if (!overlapping.contains(std::string(track.section) + "/" + track.key)) {

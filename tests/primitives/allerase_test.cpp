@@ -930,3 +930,85 @@ TEST(AlleraseMessages, LongWalksLetTheMessageLoopRun) {
 }
 
 }  // namespace
+
+namespace {
+
+// A pass runs many operations under one preview; when two of them reach the
+// same item the second finds it gone after erasing, so the preview must too,
+// or its totals and its list run ahead of the pass.
+TEST(AllerasePreview, LaterOperationsSeeWhatEarlierOnesErased) {
+  using namespace allerase;
+  struct Step {
+    std::function<double(const std::string& folder, const std::string& key)> op;
+  };
+  struct Case {
+    const char* name;
+    std::vector<Step> steps;
+    size_t reported;  // items the preview lists
+  };
+  const auto folderOp = [](std::function<double(const std::string&)> op) {
+    return Step{[op](const std::string& folder, const std::string&) { return op(folder); }};
+  };
+  const auto keyOp = [](std::function<int(const std::string&)> op) {
+    return Step{[op](const std::string&, const std::string& key) { return op(key); }};
+  };
+  const std::vector<Case> cases = {
+      {"the same file by two tracks",
+       {folderOp([](auto& f) { return DeleteNamedFilesInTree(f, "places.sqlite"); }),
+        folderOp([](auto& f) { return DeleteNamedFilesInTree(f, "places.sqlite"); })},
+       3},
+      {"files, then the folder emptied",
+       {folderOp([](auto& f) { return DeleteAllFilesInTree(f + "\\sub"); }),
+        folderOp([](auto& f) { return EmptyFolder(f + "\\sub"); })},
+       7},
+      {"a folder, then files inside it",
+       {folderOp([](auto& f) { return DeleteNamedFoldersInTree(f, "cache"); }),
+        folderOp([](auto& f) { return DeleteAllFilesInTree(f + "\\sub\\Cache"); }),
+        folderOp([](auto& f) { return FolderSize(f + "\\other"); })},
+       2},
+      {"an emptied folder, then a walk above it",
+       {folderOp([](auto& f) { return EmptyFolder(f + "\\sub\\deep"); }),
+        folderOp([](auto& f) { return DeleteFilesByExtInTree(f, "dat"); })},
+       3},
+      {"a tree, then a value in it",
+       {keyOp([](auto& k) { return DeleteRegTree(HKEY_CURRENT_USER, k + "\\Tree"); }),
+        keyOp([](auto& k) { return DeleteRegValue(HKEY_CURRENT_USER, k + "\\Tree\\Child", "c"); }),
+        keyOp([](auto& k) { return DeleteRegKey(HKEY_CURRENT_USER, k + "\\Tree\\Child"); })},
+       1},
+      {"subkeys, then their parent as a key without subkeys",
+       {keyOp([](auto& k) { return DeleteRegTree(HKEY_CURRENT_USER, k + "\\Tree\\Child"); }),
+        keyOp([](auto& k) { return DeleteRegKey(HKEY_CURRENT_USER, k + "\\Tree"); })},
+       2},
+      {"the same key written with a doubled backslash",
+       {keyOp([](auto& k) { return DeleteRegTree(HKEY_CURRENT_USER, k + "\\Leaf"); }),
+        keyOp([](auto& k) { return DeleteRegTree(HKEY_CURRENT_USER, k + "\\\\leaf"); })},
+       1},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    ScratchFolder folder;
+    Build(folder.path(), kMixedTree);
+    ScratchKey scratch;
+    SetValue(scratch.subkey() + "\\Leaf", "v", "one");
+    SetValue(scratch.subkey() + "\\Tree", "t", "two");
+    SetValue(scratch.subkey() + "\\Tree\\Child", "c", "three");
+    const Snapshot files = Take(folder.path());
+    const auto keys = SnapshotKey(scratch);
+
+    Recorder preview;
+    std::vector<double> foreseen;
+    {
+      PreviewScope scope(preview);
+      for (const Step& step : c.steps) foreseen.push_back(step.op(folder.path(), scratch.subkey()));
+    }
+    EXPECT_EQ(Take(folder.path()), files);
+    EXPECT_EQ(SnapshotKey(scratch), keys);
+    EXPECT_EQ(preview.items.size(), c.reported);
+
+    std::vector<double> erased;
+    for (const Step& step : c.steps) erased.push_back(step.op(folder.path(), scratch.subkey()));
+    EXPECT_EQ(foreseen, erased);
+  }
+}
+
+}  // namespace
