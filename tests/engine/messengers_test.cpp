@@ -421,13 +421,10 @@ TEST(MessengerTracks, UnreadableDocumentsFolderErasesNothing) {
   for (const char* key : {"msnchat", "msnfiles", "aollogs", "icqfiles"}) {
     profile.Select("Messenger", key);
   }
-  char previous[MAX_PATH] = {};
-  GetCurrentDirectoryA(MAX_PATH, previous);
-  SetCurrentDirectoryA(profile.root().c_str());
-
-  const PassResult result = profile.Run();
-
-  SetCurrentDirectoryA(previous);
+  const PassResult result = [&] {
+    testing_support::ScopedCurrentDirectory current(profile.root());
+    return profile.Run();
+  }();
   ASSERT_EQ(result.view.rows.size(), 5u);
   for (int i = 0; i < 4; ++i) EXPECT_EQ(result.view.rows[i].status, engine::kDone);
   EXPECT_EQ(profile.Unexpected({}), std::vector<std::string>());

@@ -454,13 +454,10 @@ TEST(ProfileBrowserTracks, MaxthonWithoutInstallLocationErasesNothing) {
   for (const char* key : {"keywords", "pages", "settings", "groups", "folder"}) {
     profile.Select("Maxthon", key);
   }
-  char previous[MAX_PATH] = {};
-  GetCurrentDirectoryA(MAX_PATH, previous);
-  SetCurrentDirectoryA(profile.root().c_str());
-
-  const PassResult result = profile.Run();
-
-  SetCurrentDirectoryA(previous);
+  const PassResult result = [&] {
+    testing_support::ScopedCurrentDirectory current(profile.root());
+    return profile.Run();
+  }();
   ASSERT_EQ(result.view.rows.size(), 6u);
   for (int i = 0; i < 5; ++i) EXPECT_EQ(result.view.rows[i].status, engine::kDone);
   EXPECT_EQ(profile.Unexpected({}), std::vector<std::string>());

@@ -455,17 +455,15 @@ TEST(AlleraseSafety, FolderThatIsNotAFullPathOrIsARootTouchesNothing) {
   // "Error" is what a failed registry read hands a caller.
   Build(folder.path(), {{"Error\\Cache\\f.txt", 8}, {"Error\\sub\\f.txt", 9}});
   const Snapshot before = Take(folder.path());
-  char previous[MAX_PATH] = {};
-  GetCurrentDirectoryA(MAX_PATH, previous);
-  ASSERT_TRUE(SetCurrentDirectoryA(folder.path().c_str()));
-
-  for (const char* relative : {"Error\\Cache", "Error", "", ".\\Error", "\\Error"}) {
-    for (const NamedOp& op : AllFolderOps()) {
-      SCOPED_TRACE(std::string(op.name) + " on \"" + relative + "\"");
-      EXPECT_EQ(op.op(relative), 0);
+  {
+    testing_support::ScopedCurrentDirectory current(folder.path());
+    for (const char* relative : {"Error\\Cache", "Error", "", ".\\Error", "\\Error"}) {
+      for (const NamedOp& op : AllFolderOps()) {
+        SCOPED_TRACE(std::string(op.name) + " on \"" + relative + "\"");
+        EXPECT_EQ(op.op(relative), 0);
+      }
     }
   }
-  SetCurrentDirectoryA(previous);
   EXPECT_EQ(Take(folder.path()), before);
 
   // Roots are tried in preview only: a walk that got through would report

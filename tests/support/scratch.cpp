@@ -15,6 +15,8 @@ std::string UniqueName() {
          std::to_string(counter++);
 }
 
+}  // namespace
+
 void RemoveTree(const std::string& path) {
   WIN32_FIND_DATAA entry;
   HANDLE find = FindFirstFileA((path + "\\*").c_str(), &entry);
@@ -39,7 +41,16 @@ void RemoveTree(const std::string& path) {
   RemoveDirectoryA(path.c_str());
 }
 
-}  // namespace
+ScopedCurrentDirectory::ScopedCurrentDirectory(const std::string& folder) {
+  char previous[MAX_PATH] = {};
+  GetCurrentDirectoryA(MAX_PATH, previous);
+  previous_ = previous;
+  SetCurrentDirectoryA(folder.c_str());
+}
+
+ScopedCurrentDirectory::~ScopedCurrentDirectory() {
+  SetCurrentDirectoryA(previous_.c_str());
+}
 
 ScratchFolder::ScratchFolder() {
   char temp[MAX_PATH] = {};

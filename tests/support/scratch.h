@@ -39,6 +39,22 @@ class ScratchKey {
   std::string subkey_;
 };
 
+// Removes a folder with everything below it, without entering links.
+void RemoveTree(const std::string& path);
+
+// Makes `folder` the current folder for as long as the object lives (tests
+// that check a relative path such as "Error\Cache" lands nowhere).
+class ScopedCurrentDirectory {
+ public:
+  explicit ScopedCurrentDirectory(const std::string& folder);
+  ~ScopedCurrentDirectory();
+  ScopedCurrentDirectory(const ScopedCurrentDirectory&) = delete;
+  ScopedCurrentDirectory& operator=(const ScopedCurrentDirectory&) = delete;
+
+ private:
+  std::string previous_;
+};
+
 // Writes bytes to a file, creating the folders above it.
 void WriteFile(const std::string& path, const std::string& bytes);
 std::string ReadFile(const std::string& path);
