@@ -25,7 +25,7 @@ using Ctl = FrmMainCode::Ctl;
 using Cmd = FrmMainCode::Cmd;
 
 constexpr int kClientWidth = 780;
-constexpr int kClientHeight = 560;
+constexpr int kClientHeight = 580;
 constexpr DWORD kStyle = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX | WS_CLIPCHILDREN;
 
 constexpr int kNavWidth = 140;
@@ -35,7 +35,7 @@ constexpr int kBannerHeight = 84;
 constexpr int kAreaLeft = kNavWidth + 12;
 constexpr int kAreaWidth = kClientWidth - kAreaLeft - 12;
 constexpr int kAreaTop = kBannerHeight + 10;
-constexpr int kAreaHeight = 338;
+constexpr int kAreaHeight = 358;
 
 constexpr UINT_PTR kTimer1 = 1;
 constexpr UINT kTimer1Interval = 30000;
@@ -304,15 +304,17 @@ void FrmMainCode::CreateWelcomePanel() {
                             "Using this program, you can clean and remove:", WS_VISIBLE | SS_LEFT,
                             kTextLeft, 8, textWidth, 16);
   SendMessageA(heading, WM_SETFONT, reinterpret_cast<WPARAM>(platform::UiFontBold()), FALSE);
+  // Each list has room for one more line than it has items: a font wider
+  // than the default wraps the longest item instead of cutting it off.
   AddControl(Ctl::SkinLabel8, features, "STATIC", kWelcomeItems, WS_VISIBLE | SS_LEFT, kTextLeft,
-             28, textWidth, 8 * 14 + 2);
+             28, textWidth, 9 * 14);
   Remember(Ctl::Picture4, CreatePicture(features, Id(Ctl::Picture4), Drawn(Picture::Schedule),
-                                        false, 20, 150, 40, 40));
+                                        false, 20, 160, 40, 40));
   heading = AddControl(Ctl::SkinLabel6, features, "STATIC", "You also can:", WS_VISIBLE | SS_LEFT,
-                       kTextLeft, 152, textWidth, 16);
+                       kTextLeft, 162, textWidth, 16);
   SendMessageA(heading, WM_SETFONT, reinterpret_cast<WPARAM>(platform::UiFontBold()), FALSE);
-  AddControl(Ctl::SkinLabel9, features, "STATIC", kAlsoItems, WS_VISIBLE | SS_LEFT, kTextLeft, 172,
-             textWidth, 4 * 14 + 2);
+  AddControl(Ctl::SkinLabel9, features, "STATIC", kAlsoItems, WS_VISIBLE | SS_LEFT, kTextLeft, 182,
+             textWidth, 5 * 14);
 }
 
 void FrmMainCode::CreateStatusPanel() {
@@ -323,28 +325,30 @@ void FrmMainCode::CreateStatusPanel() {
   HWND list = AddControl(Ctl::ListView1, status, WC_LISTVIEWA, "",
                          WS_VISIBLE | WS_TABSTOP | WS_BORDER | LVS_REPORT | LVS_SINGLESEL |
                              LVS_SHOWSELALWAYS | LVS_NOSORTHEADER,
-                         12, 26, inner, 210);
+                         12, 26, inner, 228);
   SendMessageA(list, LVM_SETEXTENDEDLISTVIEWSTYLE, LVS_EX_FULLROWSELECT, LVS_EX_FULLROWSELECT);
   LVCOLUMNA column{};
   column.mask = LVCF_TEXT | LVCF_WIDTH;
-  column.cx = 240;
+  // Wide enough for the longest track caption.
+  constexpr int kItemWidth = 350;
+  column.cx = kItemWidth;
   column.pszText = const_cast<char*>("Item");
   SendMessageA(list, LVM_INSERTCOLUMNA, 0, reinterpret_cast<LPARAM>(&column));
-  column.cx = inner - 240 - GetSystemMetrics(SM_CXVSCROLL) - 4;
+  column.cx = inner - kItemWidth - GetSystemMetrics(SM_CXVSCROLL) - 4;
   column.pszText = const_cast<char*>("Status");
   SendMessageA(list, LVM_INSERTCOLUMNA, 1, reinterpret_cast<LPARAM>(&column));
 
   HWND progress = AddControl(Ctl::coolprogressbar1, status, PROGRESS_CLASSA, "",
-                             WS_VISIBLE | PBS_SMOOTH, 12, 244, inner, 16);
+                             WS_VISIBLE | PBS_SMOOTH, 12, 262, inner, 16);
   SendMessageA(progress, PBM_SETRANGE32, 0, 100);
   AddControl(Ctl::SkinLabel5, status, "STATIC", "", WS_VISIBLE | SS_LEFT | SS_NOPREFIX |
                                                          SS_ENDELLIPSIS,
-             12, 266, inner, 18);
+             12, 284, inner, 18);
   HWND start = AddControl(Ctl::Command1, status, "BUTTON", "Start Cleaning >>",
                           WS_VISIBLE | WS_TABSTOP | BS_PUSHBUTTON, kAreaWidth - 12 - 100 - 8 - 150,
-                          294, 150, 30);
+                          312, 150, 30);
   AddControl(Ctl::Command2, status, "BUTTON", "Cancel", WS_VISIBLE | WS_TABSTOP | BS_PUSHBUTTON,
-             kAreaWidth - 12 - 100, 294, 100, 30);
+             kAreaWidth - 12 - 100, 312, 100, 30);
 
   toolTip_ = CreateWindowExA(WS_EX_TOPMOST, TOOLTIPS_CLASSA, nullptr, WS_POPUP | TTS_ALWAYSTIP,
                              CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, hwnd(),

@@ -231,7 +231,7 @@ void DrawPicture(HDC dc, const RECT& area, Picture picture, COLORREF ink, COLORR
       c.Polygon({{21, 21}, {35, 21}, {35, 34}, {21, 34}}, paper, 1.8, ink);
       break;
     case Picture::Exit:
-      c.Arc(20, 21, 13, 3.5, ink, 27, 9, 13, 9);
+      c.Arc(20, 21, 13, 3.5, ink, 13, 9, 27, 9);
       c.Line(20, 4, 20, 20, 3.5, accent);
       break;
     case Picture::Help:
