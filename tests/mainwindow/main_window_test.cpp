@@ -9,6 +9,7 @@
 #include "mainwindow/controls.h"
 #include "mainwindow/frmabout.h"
 #include "platform/process.h"
+#include "platform/text.h"
 
 namespace mainwindow_tests {
 namespace {
@@ -324,7 +325,15 @@ TEST_F(MainWindowTest, StatusPanelHasItsColumnsButtonsAndToolTip) {
   tool.lpszText = tipText;
   ASSERT_TRUE(SendMessageA(search.tip, TTM_ENUMTOOLSA, 0, reinterpret_cast<LPARAM>(&tool)));
   EXPECT_EQ(reinterpret_cast<HWND>(tool.uId), Control(Ctl::Command1));
-  EXPECT_EQ(std::string(tipText), mainwindow::kCommand1ToolTip);
+  // The 8-bit queries copy at most 80 characters; the wide one gives it all.
+  wchar_t fullText[512] = {};
+  TTTOOLINFOW wideTool{};
+  wideTool.cbSize = TTTOOLINFOW_V2_SIZE;
+  wideTool.hwnd = tool.hwnd;
+  wideTool.uId = tool.uId;
+  wideTool.lpszText = fullText;
+  SendMessageW(search.tip, TTM_GETTEXTW, std::size(fullText), reinterpret_cast<LPARAM>(&wideTool));
+  EXPECT_EQ(platform::Narrow(fullText), mainwindow::kCommand1ToolTip);
   EXPECT_EQ(std::string(mainwindow::kCommand1ToolTip),
             "It's highly recommended that you shut down all other programs when erase the "
             "tracks,Kestrane can not erase the files which being used by other programs.");
