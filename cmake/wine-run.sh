@@ -37,11 +37,13 @@ make_prefix() {
   chmod 700 "$XDG_RUNTIME_DIR"
   "$wine_dir/wine64" wineboot -i >/dev/null 2>&1 || true
   "$wine_dir/wineserver" -w
-  rm -f "$WINEPREFIX/dosdevices/z:"
-  reg="$root/null-driver.reg"
-  printf 'REGEDIT4\r\n\r\n[HKEY_CURRENT_USER\\Software\\Wine\\Drivers]\r\n"Graphics"="null"\r\n' >"$reg"
-  "$wine_dir/wine64" regedit /S "$reg" >/dev/null 2>&1
+  "$wine_dir/wine64" reg add 'HKCU\Software\Wine\Drivers' /v Graphics /d null /f >/dev/null 2>&1
   "$wine_dir/wineserver" -w
+  grep -q '"Graphics"="null"' "$WINEPREFIX/user.reg" || {
+    echo "wine-run.sh: could not set the null graphics driver" >&2
+    exit 1
+  }
+  rm -f "$WINEPREFIX/dosdevices/z:"
   touch "$root/ready"
 }
 

@@ -6,7 +6,9 @@
 namespace catalogue {
 namespace {
 
-bool IsDigit(char c) { return c >= '0' && c <= '9'; }
+bool IsDigit(char c) {
+  return c >= '0' && c <= '9';
+}
 
 // Accepts [+-]digits[.digits][e[+-]digits] (either side of the point may be
 // empty, not both) and tells whether it equals 1. Works on the text itself so
@@ -58,15 +60,21 @@ const Track* FindTrack(std::string_view section, std::string_view key) {
   return nullptr;
 }
 
-bool ReadsAsOne(std::string_view value) { return DecimalEqualsOne(value); }
+bool ReadsAsOne(std::string_view value) {
+  return DecimalEqualsOne(value);
+}
 
-bool IsExactOne(std::string_view value) { return value == kFlagOn; }
+bool IsExactOne(std::string_view value) {
+  return value == kFlagOn;
+}
 
 bool IsSelectedForPass(const Track& track, std::string_view value) {
   return track.rule == SelectRule::ReadsAsOne ? ReadsAsOne(value) : IsExactOne(value);
 }
 
-std::string SettingsFile(const std::string& programFolder) { return programFolder + "\\prisd.dat"; }
+std::string SettingsFile(const std::string& programFolder) {
+  return programFolder + "\\prisd.dat";
+}
 
 bool IsTrackSelected(const std::string& settingsFile, const Track& track) {
   return IsSelectedForPass(track, Inifun::ReadIniValue(settingsFile, track.section, track.key));

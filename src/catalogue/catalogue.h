@@ -40,7 +40,9 @@ inline constexpr size_t kTrackCount = 140;
 
 std::span<const Group> Groups();
 std::span<const Track> Tracks();  // settings-window order
-inline const Group& GroupOf(const Track& track) { return Groups()[track.group]; }
+inline const Group& GroupOf(const Track& track) {
+  return Groups()[track.group];
+}
 
 // The track stored under `section` and `key`, matched without regard to case;
 // nullptr when there is none.

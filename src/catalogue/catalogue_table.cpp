@@ -109,7 +109,8 @@ constexpr Track kTracks[] = {
     {10, "Check35", "Windows Clipboard", "WINDOWS", "clip", X},
     {10, "Check28", "Wordpad Recent Files", "WINDOWS", "wordpad", X},
     {10, "Check29", "Windows Paint Recent Files", "WINDOWS", "paint", X},
-    {10, "Check86", "The Custom Locations From Picture Location Drop-down Box", "WINDOWS", "picturelocation", X},
+    {10, "Check86", "The Custom Locations From Picture Location Drop-down Box", "WINDOWS",
+     "picturelocation", X},
     {10, "Check87", "DirectX Most Recent Applications", "WINDOWS", "DirectX", X},
     {10, "Check88", "Find Computer Dialog Box", "WINDOWS", "findcomputer", X},
     {10, "Check89", "Find Files Dialog Box", "WINDOWS", "findfiles", X},
@@ -119,7 +120,8 @@ constexpr Track kTracks[] = {
     {10, "Check93", "Registry Editor Last Opened Key", "WINDOWS", "registryeditor", X},
     {10, "Check94", "Saved Search Folders From windows Vista", "WINDOWS", "searchfolders", X},
     {10, "Check95", "Start Menu Programs And Favorites Menu Order", "WINDOWS", "menuorder", X},
-    {10, "Check96", "The List of Most Recently Used Files and Folders", "WINDOWS", "recentlyused", X},
+    {10, "Check96", "The List of Most Recently Used Files and Folders", "WINDOWS", "recentlyused",
+     X},
     {10, "Check97", "Thumbs.db", "WINDOWS", "thumbs", X},
     {10, "Check98", "Windows Explorer Streams MRUs/Typed Paths", "WINDOWS", "streams", X},
     {10, "Check99", "Windows Swap/Paging File", "WINDOWS", "swap", X},
@@ -177,7 +179,11 @@ constexpr Track kTracks[] = {
 
 }  // namespace
 
-std::span<const Group> Groups() { return kGroups; }
-std::span<const Track> Tracks() { return kTracks; }
+std::span<const Group> Groups() {
+  return kGroups;
+}
+std::span<const Track> Tracks() {
+  return kTracks;
+}
 
 }  // namespace catalogue

@@ -82,6 +82,11 @@ void RunTrack(const PlannedTrack& track, const std::string& settingsFile, TrackR
   view.SetRowStatus(run.finalStatus());
 }
 
+class DiscardingSink : public allerase::EraseSink {
+ public:
+  void OnItem(const allerase::ErasedItem&) override {}
+};
+
 double ReadNumber(const std::string& text) {
   // Reads the leading number the lenient way; a text that is not a number is 0.
   return std::strtod(text.c_str(), nullptr);
@@ -119,8 +124,10 @@ PassOutcome CleanNow(const PassEnvironment& environment, PassView& view,
   RunningGuard guard;
   outcome.ran = true;
 
+  // A preview must never erase, also when nobody listens to what it finds.
+  DiscardingSink discard;
   std::optional<allerase::PreviewScope> preview;
-  if (request.preview && request.sink) preview.emplace(*request.sink);
+  if (request.preview) preview.emplace(request.sink ? *request.sink : discard);
 
   const std::string settingsFile = catalogue::SettingsFile(environment.programFolder);
   PassTotals totals;

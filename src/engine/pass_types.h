@@ -44,6 +44,9 @@ struct PassEnvironment {
   std::function<std::string()> documentsFolder;
   // Names of the plug-ins marked in the plug-in list, in list order.
   std::function<std::vector<std::string>()> markedPlugins;
+  // The installed Office product ("Office2003", "NoOffice" ...), asked once
+  // per pass. Empty function: ask Word (Normal::GetOfficeVersion).
+  std::function<std::string()> officeProduct;
 };
 
 // State that lives for one pass only.
@@ -97,6 +100,8 @@ enum class Base : unsigned char {
   HKCU,       // registry roots, for registry steps
   HKLM,
   HKU,
+  Office,               // HKCU, below "Software\Microsoft\Office\<this pass's Office version>"
+  OfficeProfileWizard,  // HKCU, below "Software\Microsoft\OfficeProfileWizard\<version>"
 };
 
 enum class Op : unsigned char {

@@ -18,6 +18,8 @@ std::string UsableFolder(const std::string& text) {
 HKEY RootOf(Base base) {
   switch (base) {
     case Base::HKCU:
+    case Base::Office:
+    case Base::OfficeProfileWizard:
       return HKEY_CURRENT_USER;
     case Base::HKLM:
       return HKEY_LOCAL_MACHINE;
@@ -25,6 +27,21 @@ HKEY RootOf(Base base) {
       return HKEY_USERS;
     default:
       return nullptr;
+  }
+}
+
+// The subkey a registry step names. The Office bases put this pass's Office
+// version in front of the step's tail; with no version known the subkey holds
+// two backslashes in a row ("Software\Microsoft\Office\\Word\Data") and is
+// passed on as it stands: the registry decides what that names.
+std::string RegistrySubkey(TrackRun& run, const Step& step) {
+  switch (step.base) {
+    case Base::Office:
+      return "Software\\Microsoft\\Office\\" + run.state().officeVersion + step.path;
+    case Base::OfficeProfileWizard:
+      return "Software\\Microsoft\\OfficeProfileWizard\\" + run.state().officeVersion + step.path;
+    default:
+      return step.path;
   }
 }
 
@@ -62,6 +79,8 @@ std::string ResolveFolder(TrackRun& run, Base base) {
     case Base::HKCU:
     case Base::HKLM:
     case Base::HKU:
+    case Base::Office:
+    case Base::OfficeProfileWizard:
       return {};
   }
   return {};
@@ -73,13 +92,14 @@ void RunSteps(TrackRun& run, std::span<const Step> steps) {
     try {
       switch (step.op) {
         case Op::RegKey:
-          run.AddRegistry(allerase::DeleteRegKey(RootOf(step.base), step.path));
+          run.AddRegistry(allerase::DeleteRegKey(RootOf(step.base), RegistrySubkey(run, step)));
           continue;
         case Op::RegTree:
-          run.AddRegistry(allerase::DeleteRegTree(RootOf(step.base), step.path));
+          run.AddRegistry(allerase::DeleteRegTree(RootOf(step.base), RegistrySubkey(run, step)));
           continue;
         case Op::RegValue:
-          run.AddRegistry(allerase::DeleteRegValue(RootOf(step.base), step.path, step.arg));
+          run.AddRegistry(
+              allerase::DeleteRegValue(RootOf(step.base), RegistrySubkey(run, step), step.arg));
           continue;
         case Op::AddRegistry:
           run.AddRegistry(step.amount);

@@ -24,6 +24,8 @@ int ShowMessage(HWND owner, const std::string& text, const std::string& caption,
 ScopedPrompter::ScopedPrompter(Prompter prompter)
     : previous_(std::exchange(CurrentPrompter(), std::move(prompter))) {}
 
-ScopedPrompter::~ScopedPrompter() { CurrentPrompter() = std::move(previous_); }
+ScopedPrompter::~ScopedPrompter() {
+  CurrentPrompter() = std::move(previous_);
+}
 
 }  // namespace platform

@@ -7,12 +7,11 @@ namespace {
 
 std::wstring ToWide(UINT codePage, std::string_view text) {
   if (text.empty()) return {};
-  const int length = MultiByteToWideChar(codePage, 0, text.data(), static_cast<int>(text.size()),
-                                         nullptr, 0);
+  const int length =
+      MultiByteToWideChar(codePage, 0, text.data(), static_cast<int>(text.size()), nullptr, 0);
   if (length <= 0) return {};
   std::wstring wide(static_cast<size_t>(length), L'\0');
-  MultiByteToWideChar(codePage, 0, text.data(), static_cast<int>(text.size()), wide.data(),
-                      length);
+  MultiByteToWideChar(codePage, 0, text.data(), static_cast<int>(text.size()), wide.data(), length);
   return wide;
 }
 
@@ -29,10 +28,18 @@ std::string FromWide(UINT codePage, std::wstring_view text) {
 
 }  // namespace
 
-std::wstring Widen(std::string_view ansi) { return ToWide(CP_ACP, ansi); }
-std::string Narrow(std::wstring_view wide) { return FromWide(CP_ACP, wide); }
-std::string ToUtf8(std::wstring_view wide) { return FromWide(CP_UTF8, wide); }
-std::wstring FromUtf8(std::string_view utf8) { return ToWide(CP_UTF8, utf8); }
+std::wstring Widen(std::string_view ansi) {
+  return ToWide(CP_ACP, ansi);
+}
+std::string Narrow(std::wstring_view wide) {
+  return FromWide(CP_ACP, wide);
+}
+std::string ToUtf8(std::wstring_view wide) {
+  return FromWide(CP_UTF8, wide);
+}
+std::wstring FromUtf8(std::string_view utf8) {
+  return ToWide(CP_UTF8, utf8);
+}
 
 std::string TrimSpaces(std::string_view text) {
   const size_t first = text.find_first_not_of(' ');

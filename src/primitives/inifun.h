@@ -28,7 +28,9 @@ using SectionLines = std::optional<std::vector<std::string>>;
 SectionLines ReadIniSection(const std::string& section, const std::string& file);
 
 // True when the list has no elements (unallocated or empty).
-inline bool IsArraryEmpty(const SectionLines& lines) { return !lines || lines->empty(); }
+inline bool IsArraryEmpty(const SectionLines& lines) {
+  return !lines || lines->empty();
+}
 
 // "major.minor" as GetVersionExA reports it, e.g. "6.1".
 std::string GetWindowsVersion();

@@ -15,11 +15,15 @@ void Run(const Launch& launch) {
 }
 
 // Paths with blanks must reach the viewer as one argument.
-std::string Quoted(const std::string& path) { return "\"" + path + "\""; }
+std::string Quoted(const std::string& path) {
+  return "\"" + path + "\"";
+}
 
 }  // namespace
 
-void OpenUrl(const std::string& target) { platform::ShellOpen(target); }
+void OpenUrl(const std::string& target) {
+  platform::ShellOpen(target);
+}
 
 Launch HelpLaunch(const std::string& windowsFolder, const std::string& programFolder) {
   const std::string chm = programFolder + "\\help.chm";

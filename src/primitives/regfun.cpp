@@ -126,6 +126,8 @@ void CreateRegKey(const std::string& fullPath) {
   RegCreateKeyA(root, subkey.c_str(), key.Receive());
 }
 
-std::string StripNulls(const std::string& text) { return platform::CutAtNul(text); }
+std::string StripNulls(const std::string& text) {
+  return platform::CutAtNul(text);
+}
 
 }  // namespace regfun

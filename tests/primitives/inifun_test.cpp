@@ -96,7 +96,8 @@ TEST_F(InifunTest, HostileFilesReadWithoutHarm) {
   };
   const Case cases[] = {
       {"random bytes", noise, "Options", "exit", ""},
-      {"100,000-character value", "[S]\r\nk=" + longLine + "\r\n", "S", "k", longLine.substr(0, 127)},
+      {"100,000-character value", "[S]\r\nk=" + longLine + "\r\n", "S", "k",
+       longLine.substr(0, 127)},
       {"100,000-character key line", "[S]\r\n" + longLine + "\r\nk=1\r\n", "S", "k", "1"},
       {"no final newline", "[S]\r\nk=1", "S", "k", "1"},
       {"duplicate sections", "[S]\r\nk=1\r\n[S]\r\nk=2\r\n", "S", "k", "1"},

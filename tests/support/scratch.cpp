@@ -50,7 +50,9 @@ ScratchFolder::ScratchFolder() {
   MakeFolders(path_);
 }
 
-ScratchFolder::~ScratchFolder() { RemoveTree(path_); }
+ScratchFolder::~ScratchFolder() {
+  RemoveTree(path_);
+}
 
 ScratchKey::ScratchKey() : subkey_("Software\\MurvaneTests\\" + UniqueName()) {
   HKEY key = nullptr;
@@ -58,7 +60,9 @@ ScratchKey::ScratchKey() : subkey_("Software\\MurvaneTests\\" + UniqueName()) {
   if (key) RegCloseKey(key);
 }
 
-ScratchKey::~ScratchKey() { SHDeleteKeyA(HKEY_CURRENT_USER, subkey_.c_str()); }
+ScratchKey::~ScratchKey() {
+  SHDeleteKeyA(HKEY_CURRENT_USER, subkey_.c_str());
+}
 
 void MakeFolders(const std::string& path) {
   for (size_t at = path.find('\\', 3); at != std::string::npos; at = path.find('\\', at + 1)) {
