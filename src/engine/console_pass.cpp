@@ -24,7 +24,7 @@ const char* KindText(allerase::ItemKind kind) {
     case allerase::ItemKind::IniSection:
       return "settings section";
     case allerase::ItemKind::Action:
-      return "would";
+      return "action";
   }
   return "item";
 }
@@ -32,7 +32,7 @@ const char* KindText(allerase::ItemKind kind) {
 }  // namespace
 
 std::string PreviewItemText(const allerase::ErasedItem& item) {
-  std::string text = std::string(KindText(item.kind)) + " " + platform::Narrow(item.path);
+  std::string text = std::string(KindText(item.kind)) + ": " + platform::Narrow(item.path);
   if (item.kind == allerase::ItemKind::File || item.kind == allerase::ItemKind::Folder) {
     char size[64];
     std::snprintf(size, sizeof(size), " (%.0f bytes)", item.bytes);

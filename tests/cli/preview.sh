@@ -25,6 +25,22 @@ printf '%s\n' "$headings" | tail -n 1 |
   fail "totals: $out"
 cmp -s "$scratch/prisd.dat" "$scratch/before.dat" || fail "preview changed the settings file"
 
+# A file the "Windows Temp" track erases: listed by the preview and left in
+# place, erased by the pass that follows.
+root=${MURVANE_WINE_ROOT:-$(dirname "$scratch")/wine}
+user=$(ls "$root/prefix/drive_c/users" | grep -vx Public | head -n 1)
+temp="$root/prefix/drive_c/users/$user/Temp"
+mkdir -p "$temp"
+printf 'probe\n' >"$temp/murvane-preview-probe.tmp"
+printf '[WINDOWS]\r\ntemp=1\r\n' >"$scratch/prisd.dat"
+out=$("$wine_run" "$scratch/murvane-cli.exe" preview | tr -d '\r')
+printf '%s\n' "$out" | grep -Fqx "  file: C:\\users\\$user\\Temp\\murvane-preview-probe.tmp (6 bytes)" ||
+  fail "probe not listed: $out"
+[ -f "$temp/murvane-preview-probe.tmp" ] || fail "preview erased the probe"
+out=$("$wine_run" "$scratch/murvane-cli.exe" clean | tr -d '\r')
+printf '%s\n' "$out" | head -n 1 | grep -qx "Windows Temp$(printf '\t')Done" || fail "clean: $out"
+[ -f "$temp/murvane-preview-probe.tmp" ] && fail "the pass left the probe"
+
 # An unknown verb is a usage error.
 if "$wine_run" "$scratch/murvane-cli.exe" erase >/dev/null 2>&1; then fail "unknown verb accepted"; fi
 echo "preview: ok"

@@ -94,18 +94,18 @@ TEST(ConsolePass, PreviewPrintsItemsIndentedUnderTheirTrack) {
   view.OnItem({allerase::ItemKind::Folder, L"C:\\users\\u\\Temp\\cache", 0});
   view.OnItem({allerase::ItemKind::RegistryTree, L"HKEY_CURRENT_USER\\Software\\X", 0});
   view.OnItem({allerase::ItemKind::RegistryValue, L"HKEY_CURRENT_USER\\Software\\Y\\url1", 0});
-  view.OnItem({allerase::ItemKind::Action, L"empty the recycle bin", 0});
+  view.OnItem({allerase::ItemKind::Action, L"Empty the recycle bin", 0});
   view.SetRowStatus("Done");
   view.AddRow(engine::kTaskComplete, "");
   view.Report({false, "Task Complete", "Task complete Successfully! Cleaned Registry Keys: 6 "
                                        "Released HD Space:0.00MB", ""});
   EXPECT_EQ(out.str(),
             "Windows Temp\n"
-            "  file C:\\users\\u\\Temp\\a.tmp (1234 bytes)\n"
-            "  folder C:\\users\\u\\Temp\\cache (0 bytes)\n"
-            "  registry key with its subkeys HKEY_CURRENT_USER\\Software\\X\n"
-            "  registry value HKEY_CURRENT_USER\\Software\\Y\\url1\n"
-            "  would empty the recycle bin\n"
+            "  file: C:\\users\\u\\Temp\\a.tmp (1234 bytes)\n"
+            "  folder: C:\\users\\u\\Temp\\cache (0 bytes)\n"
+            "  registry key with its subkeys: HKEY_CURRENT_USER\\Software\\X\n"
+            "  registry value: HKEY_CURRENT_USER\\Software\\Y\\url1\n"
+            "  action: Empty the recycle bin\n"
             "Task complete Successfully! Cleaned Registry Keys: 6 Released HD Space:0.00MB\n");
 }
 
