@@ -10,6 +10,7 @@
 //   screenshot-driver command <class> <id>         a menu command
 //   screenshot-driver post <class> <msg> <w> <l>   any message
 //   screenshot-driver cursor <x> <y>               moves the mouse pointer
+//   screenshot-driver point <class> <control id>   moves it onto a control
 //   screenshot-driver key <virtual key>            presses and releases a key
 //   screenshot-driver ok                           OK on the open message box
 #include <windows.h>
@@ -119,6 +120,13 @@ int main(int argc, char** argv) {
     if (!control) return 1;
     PostMessageA(control, WM_MOUSEMOVE, 0, MAKELPARAM(5, 5));
     return 0;
+  }
+  if (verb == "point" && argc == 4) {
+    HWND control = FindControl(window, Number(argv[3]));
+    if (!control) return 1;
+    RECT r;
+    GetWindowRect(control, &r);
+    return SetCursorPos((r.left + r.right) / 2, (r.top + r.bottom) / 2) ? 0 : 1;
   }
   if (verb == "command" && argc == 4) {
     PostMessageA(window, WM_COMMAND, MAKEWPARAM(Number(argv[3]), 0), 0);

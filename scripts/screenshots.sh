@@ -2,7 +2,8 @@
 # Builds Murvane and takes screenshots of its windows in a virtual display:
 # the start window, the main window with the welcome panel (the pointer over
 # "CLEAN NOW"), a pass's report and the status panel after it, the About
-# window, the tray menu, and the main window without a skin file.
+# window, the tray menu, the start button's tool tip, and the main window
+# without a skin file.
 #
 #   scripts/screenshots.sh [output folder]     (default: build/screenshots)
 #
@@ -122,6 +123,10 @@ shoot pass-report "$main" "#32770"
 driver ok
 sleep 1
 shoot main-status "$main"
+driver point "$main" 1035         # the pointer rests on "Start Cleaning >>"
+sleep 3
+shoot start-tooltip
+driver cursor 1000 700
 
 driver command "$main" 125         # Help > About
 driver wait MurvaneFrmabout 10

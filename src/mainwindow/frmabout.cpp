@@ -11,7 +11,7 @@ namespace mainwindow {
 namespace {
 
 constexpr int kWidth = 460;
-constexpr int kHeight = 292;
+constexpr int kHeight = 266;
 constexpr DWORD kStyle = WS_POPUP | WS_CAPTION | WS_SYSMENU;
 
 constexpr const char* kLegalWarning =
@@ -71,10 +71,10 @@ bool Frmabout::Load(HWND owner) {
   platform::CreateControl(w, "STATIC", kLegalWarning, WS_VISIBLE | SS_LEFT, 20, 150, 420, 60,
                           Id(Ctl::SkinLabel7));
   platform::CreateControl(w, "BUTTON", "View License Agreement",
-                          WS_VISIBLE | WS_TABSTOP | BS_PUSHBUTTON, 20, 244, 180, 28,
+                          WS_VISIBLE | WS_TABSTOP | BS_PUSHBUTTON, 20, 222, 180, 28,
                           Id(Ctl::Command4));
   platform::CreateControl(w, "BUTTON", "Exit", WS_VISIBLE | WS_TABSTOP | BS_DEFPUSHBUTTON, 340,
-                          244, 100, 28, Id(Ctl::Command3));
+                          222, 100, 28, Id(Ctl::Command3));
 
   // The main window's skin component loads the file again and wears it here.
   skin_.Load(program_.folder);

@@ -3,6 +3,7 @@
 #include <commctrl.h>
 #include <windowsx.h>
 
+#include <algorithm>
 #include <cstdlib>
 #include <utility>
 
@@ -329,12 +330,20 @@ void FrmMainCode::CreateStatusPanel() {
   SendMessageA(list, LVM_SETEXTENDEDLISTVIEWSTYLE, LVS_EX_FULLROWSELECT, LVS_EX_FULLROWSELECT);
   LVCOLUMNA column{};
   column.mask = LVCF_TEXT | LVCF_WIDTH;
-  // Wide enough for the longest track caption.
-  constexpr int kItemWidth = 350;
-  column.cx = kItemWidth;
+  // Wide enough for the longest caption a pass shows, in the list's own font
+  // and with the list's cell margins, while leaving the status column room.
+  int itemWidth = 0;
+  for (const engine::PlannedTrack& track : engine::PassPlan()) {
+    if (!track.caption) continue;
+    itemWidth = std::max(itemWidth, static_cast<int>(SendMessageA(
+                                        list, LVM_GETSTRINGWIDTHA, 0,
+                                        reinterpret_cast<LPARAM>(track.caption))));
+  }
+  itemWidth = std::clamp(itemWidth + 24, 200, inner - 160);
+  column.cx = itemWidth;
   column.pszText = const_cast<char*>("Item");
   SendMessageA(list, LVM_INSERTCOLUMNA, 0, reinterpret_cast<LPARAM>(&column));
-  column.cx = inner - kItemWidth - GetSystemMetrics(SM_CXVSCROLL) - 4;
+  column.cx = inner - itemWidth - GetSystemMetrics(SM_CXVSCROLL) - 4;
   column.pszText = const_cast<char*>("Status");
   SendMessageA(list, LVM_INSERTCOLUMNA, 1, reinterpret_cast<LPARAM>(&column));
 
