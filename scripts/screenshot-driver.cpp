@@ -29,7 +29,9 @@ HWND FindVisible(const char* className) {
   return nullptr;
 }
 
-HWND FindAny(const char* className) { return FindWindowExA(nullptr, nullptr, className, nullptr); }
+HWND FindAny(const char* className) {
+  return FindWindowExA(nullptr, nullptr, className, nullptr);
+}
 
 struct Search {
   int id;
@@ -60,15 +62,19 @@ bool WaitFor(const char* className, double seconds, bool present) {
   return false;
 }
 
-long Number(const char* text) { return std::strtol(text, nullptr, 0); }
+long Number(const char* text) {
+  return std::strtol(text, nullptr, 0);
+}
 
 }  // namespace
 
 int main(int argc, char** argv) {
   if (argc < 2) return 2;
   const std::string verb = argv[1];
-  if (verb == "wait" && argc >= 3) return WaitFor(argv[2], argc > 3 ? atof(argv[3]) : 20, true) ? 0 : 1;
-  if (verb == "gone" && argc >= 3) return WaitFor(argv[2], argc > 3 ? atof(argv[3]) : 20, false) ? 0 : 1;
+  if (verb == "wait" && argc >= 3)
+    return WaitFor(argv[2], argc > 3 ? atof(argv[3]) : 20, true) ? 0 : 1;
+  if (verb == "gone" && argc >= 3)
+    return WaitFor(argv[2], argc > 3 ? atof(argv[3]) : 20, false) ? 0 : 1;
   if (verb == "cursor" && argc == 4) return SetCursorPos(Number(argv[2]), Number(argv[3])) ? 0 : 1;
   if (verb == "key" && argc == 3) {
     const BYTE key = static_cast<BYTE>(Number(argv[2]));

@@ -13,7 +13,8 @@ namespace {
 
 constexpr const char* kUserShellFolders =
     "HKEY_CURRENT_USER\\Software\\Microsoft\\Windows\\CurrentVersion\\Explorer\\User Shell Folders";
-constexpr const char* kInternetExplorer = "HKEY_LOCAL_MACHINE\\SOFTWARE\\Microsoft\\Internet Explorer";
+constexpr const char* kInternetExplorer =
+    "HKEY_LOCAL_MACHINE\\SOFTWARE\\Microsoft\\Internet Explorer";
 
 std::string ReadCutTrimmed(const std::string& key, const std::string& valueName) {
   const std::optional<std::string> value = regfun::ReadRegString(key, valueName);
@@ -26,14 +27,18 @@ std::string ReadUserShellFolder(const std::string& valueName) {
   return Normal::ExpandUserProfile(ReadCutTrimmed(kUserShellFolders, valueName));
 }
 
-std::string GetIEVersion() { return ReadCutTrimmed(kInternetExplorer, "Version").substr(0, 1); }
+std::string GetIEVersion() {
+  return ReadCutTrimmed(kInternetExplorer, "Version").substr(0, 1);
+}
 
 int VersionNumber(const std::string& versionText) {
   if (versionText.empty() || versionText[0] < '0' || versionText[0] > '9') return 0;
   return versionText[0] - '0';
 }
 
-std::string ReadWindowsFolder() { return platform::TrimSpaces(platform::WindowsFolder()); }
+std::string ReadWindowsFolder() {
+  return platform::TrimSpaces(platform::WindowsFolder());
+}
 
 PassEnvironment LoadPassEnvironment(const std::string& programFolder) {
   PassEnvironment environment;

@@ -58,8 +58,8 @@ void PaintPanel(HWND window, const PanelData& data) {
     const SkinPart part = GetSkinPart(window);
     SetBkMode(dc, OPAQUE);
     SetBkColor(dc, SkinColour(window, part));
-    SetTextColor(dc, SkinColour(window, part == SkinPart::NavBar ? SkinPart::NavText
-                                                                 : SkinPart::Accent));
+    SetTextColor(
+        dc, SkinColour(window, part == SkinPart::NavBar ? SkinPart::NavText : SkinPart::Accent));
     const std::string padded = " " + data.caption + " ";
     TextOutA(dc, 8, 0, padded.c_str(), static_cast<int>(padded.size()));
     SelectObject(dc, oldFont);
@@ -175,8 +175,8 @@ HWND CreatePanel(HWND parent, int id, SkinPart part, const std::string& caption,
   auto data = std::make_unique<PanelData>();
   data->caption = caption;
   HWND panel = CreateWindowExA(WS_EX_CONTROLPARENT, kPanelClass, caption.c_str(),
-                               WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS, x, y, width, height,
-                               parent, reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)),
+                               WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS, x, y, width, height, parent,
+                               reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)),
                                GetModuleHandleA(nullptr), data.get());
   if (!panel) return nullptr;
   data.release();  // the window owns it now and frees it at WM_NCDESTROY

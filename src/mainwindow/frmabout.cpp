@@ -19,14 +19,18 @@ constexpr const char* kLegalWarning =
     "provided as is, without warranty of any kind, and may be copied and passed on only as the "
     "licence agreement allows.";
 
-int Id(Frmabout::Ctl control) { return static_cast<int>(control); }
+int Id(Frmabout::Ctl control) {
+  return static_cast<int>(control);
+}
 
 }  // namespace
 
 Frmabout::Frmabout(const Program& program, Skin& skin, std::function<void()> showMain)
     : program_(program), skin_(skin), showMain_(std::move(showMain)) {}
 
-Frmabout::~Frmabout() { Unload(); }
+Frmabout::~Frmabout() {
+  Unload();
+}
 
 bool Frmabout::Load(HWND owner) {
   owner_ = owner;
@@ -57,8 +61,8 @@ bool Frmabout::Load(HWND owner) {
                     SkinColour(self, SkinPart::Accent), SkinColour(self, SkinPart::Face));
       },
       false, 20, 18, 52, 52);
-  HWND name = platform::CreateControl(w, "STATIC", kAppTitle, WS_VISIBLE | SS_LEFT, 88, 18, 350,
-                                      30, Id(Ctl::SkinLabel5));
+  HWND name = platform::CreateControl(w, "STATIC", kAppTitle, WS_VISIBLE | SS_LEFT, 88, 18, 350, 30,
+                                      Id(Ctl::SkinLabel5));
   SendMessageA(name, WM_SETFONT, reinterpret_cast<WPARAM>(platform::UiFontSized(16, true)), FALSE);
   SetSkinTextPart(name, SkinPart::Accent);
   platform::CreateControl(w, "STATIC", kAboutVersion, WS_VISIBLE | SS_LEFT, 90, 52, 350, 16,
@@ -73,8 +77,8 @@ bool Frmabout::Load(HWND owner) {
   platform::CreateControl(w, "BUTTON", "View License Agreement",
                           WS_VISIBLE | WS_TABSTOP | BS_PUSHBUTTON, 20, 222, 180, 28,
                           Id(Ctl::Command4));
-  platform::CreateControl(w, "BUTTON", "Exit", WS_VISIBLE | WS_TABSTOP | BS_DEFPUSHBUTTON, 340,
-                          222, 100, 28, Id(Ctl::Command3));
+  platform::CreateControl(w, "BUTTON", "Exit", WS_VISIBLE | WS_TABSTOP | BS_DEFPUSHBUTTON, 340, 222,
+                          100, 28, Id(Ctl::Command3));
 
   // The main window's skin component loads the file again and wears it here.
   skin_.Load(program_.folder);
@@ -102,7 +106,9 @@ void Frmabout::Unload() {
   if (hwnd()) EndModal(hwnd());
 }
 
-void Frmabout::Command4_Click() { Normal::ViewLicenseText(program_.folder); }
+void Frmabout::Command4_Click() {
+  Normal::ViewLicenseText(program_.folder);
+}
 
 void Frmabout::Command3_Click() {
   Unload();

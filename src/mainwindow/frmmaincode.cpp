@@ -69,8 +69,12 @@ constexpr const char* kAlsoItems =
     " Set a Boss Key(a keyboard key shortcut) to quickly Hide and show all web browsers on your "
     "system.";
 
-int Id(Ctl control) { return static_cast<int>(control); }
-int Id(Cmd command) { return static_cast<int>(command); }
+int Id(Ctl control) {
+  return static_cast<int>(control);
+}
+int Id(Cmd command) {
+  return static_cast<int>(command);
+}
 
 // The eight navigation images in the bar's order, with their labels.
 struct NavigationItem {
@@ -129,7 +133,9 @@ FrmMainCode::~FrmMainCode() {
   if (accelerators_) DestroyAcceleratorTable(accelerators_);
 }
 
-void FrmMainCode::SetHooks(Hooks hooks) { hooks_ = std::move(hooks); }
+void FrmMainCode::SetHooks(Hooks hooks) {
+  hooks_ = std::move(hooks);
+}
 
 bool FrmMainCode::Load() {
   if (hwnd()) return true;
@@ -235,28 +241,28 @@ void FrmMainCode::CreateControls() {
 }
 
 void FrmMainCode::CreateNavigationBar() {
-  const HWND bar = Remember(Ctl::Picture1, CreatePanel(hwnd(), Id(Ctl::Picture1), SkinPart::NavBar,
-                                                       "", 0, 0, kNavWidth,
-                                                       kClientHeight - kStripHeight));
+  const HWND bar =
+      Remember(Ctl::Picture1, CreatePanel(hwnd(), Id(Ctl::Picture1), SkinPart::NavBar, "", 0, 0,
+                                          kNavWidth, kClientHeight - kStripHeight));
   constexpr int kSlot = 64;
   constexpr int kImage = 40;
   for (int i = 0; i < 8; ++i) {
     const NavigationItem& item = kNavigation[i];
     const int top = 10 + i * kSlot;
-    images_[i] = Remember(item.image, CreatePicture(bar, Id(item.image), Drawn(item.picture), true,
-                                                    (kNavWidth - kImage) / 2 - 2, top,
-                                                    kImage + 4, kImage + 4));
-    HWND label = AddControl(item.label, bar, "STATIC", item.caption,
-                            WS_VISIBLE | SS_CENTER | SS_NOPREFIX, 2, top + kImage + 6,
-                            kNavWidth - 4, 16);
+    images_[i] = Remember(item.image,
+                          CreatePicture(bar, Id(item.image), Drawn(item.picture), true,
+                                        (kNavWidth - kImage) / 2 - 2, top, kImage + 4, kImage + 4));
+    HWND label =
+        AddControl(item.label, bar, "STATIC", item.caption, WS_VISIBLE | SS_CENTER | SS_NOPREFIX, 2,
+                   top + kImage + 6, kNavWidth - 4, 16);
     SendMessageA(label, WM_SETFONT, reinterpret_cast<WPARAM>(platform::UiFontBold()), FALSE);
   }
 }
 
 void FrmMainCode::CreateBannerAndStrip() {
-  const HWND banner = Remember(Ctl::Frame6, CreatePanel(hwnd(), Id(Ctl::Frame6), SkinPart::Accent,
-                                                        "", kNavWidth, 0,
-                                                        kClientWidth - kNavWidth, kBannerHeight));
+  const HWND banner =
+      Remember(Ctl::Frame6, CreatePanel(hwnd(), Id(Ctl::Frame6), SkinPart::Accent, "", kNavWidth, 0,
+                                        kClientWidth - kNavWidth, kBannerHeight));
   Remember(Ctl::Picture5, CreatePicture(
                               banner, Id(Ctl::Picture5),
                               [](HDC dc, const RECT& area, HWND self) {
@@ -265,42 +271,40 @@ void FrmMainCode::CreateBannerAndStrip() {
                               },
                               false, 0, 0, kClientWidth - kNavWidth, kBannerHeight));
 
-  const HWND strip = Remember(Ctl::Picture3, CreatePanel(hwnd(), Id(Ctl::Picture3),
-                                                         SkinPart::NavBar, "", 0,
-                                                         kClientHeight - kStripHeight,
-                                                         kClientWidth, kStripHeight));
-  HWND link = AddControl(Ctl::Label51, strip, "STATIC", kWebsiteLinkText,
-                         WS_VISIBLE | SS_RIGHT | SS_NOTIFY | SS_NOPREFIX, 16, 7,
-                         kClientWidth - 32, 16);
+  const HWND strip = Remember(
+      Ctl::Picture3, CreatePanel(hwnd(), Id(Ctl::Picture3), SkinPart::NavBar, "", 0,
+                                 kClientHeight - kStripHeight, kClientWidth, kStripHeight));
+  HWND link =
+      AddControl(Ctl::Label51, strip, "STATIC", kWebsiteLinkText,
+                 WS_VISIBLE | SS_RIGHT | SS_NOTIFY | SS_NOPREFIX, 16, 7, kClientWidth - 32, 16);
   SendMessageA(link, WM_SETFONT, reinterpret_cast<WPARAM>(LinkFont()), FALSE);
 }
 
 void FrmMainCode::CreateWelcomePanel() {
-  const HWND welcome = Remember(Ctl::Frame2, CreatePanel(hwnd(), Id(Ctl::Frame2), SkinPart::Panel,
-                                                         "", kAreaLeft, kAreaTop, kAreaWidth,
-                                                         kAreaHeight));
+  const HWND welcome =
+      Remember(Ctl::Frame2, CreatePanel(hwnd(), Id(Ctl::Frame2), SkinPart::Panel, "", kAreaLeft,
+                                        kAreaTop, kAreaWidth, kAreaHeight));
   const HWND intro = Remember(Ctl::Frame1, CreatePanel(welcome, Id(Ctl::Frame1), SkinPart::Panel,
                                                        "", 0, 0, kAreaWidth, 92));
-  Remember(Ctl::Picture2, CreatePicture(intro, Id(Ctl::Picture2), Drawn(Picture::Help), true, 18,
-                                        12, 44, 44));
+  Remember(Ctl::Picture2,
+           CreatePicture(intro, Id(Ctl::Picture2), Drawn(Picture::Help), true, 18, 12, 44, 44));
   AddControl(Ctl::SkinLabel3, intro, "STATIC", "Help", WS_VISIBLE | SS_CENTER, 10, 60, 60, 16);
-  HWND title = AddControl(Ctl::SkinLabel1, intro, "STATIC", kAppTitle, WS_VISIBLE | SS_LEFT, 84,
-                          10, kAreaWidth - 100, 30);
+  HWND title = AddControl(Ctl::SkinLabel1, intro, "STATIC", kAppTitle, WS_VISIBLE | SS_LEFT, 84, 10,
+                          kAreaWidth - 100, 30);
   SendMessageA(title, WM_SETFONT, reinterpret_cast<WPARAM>(platform::UiFontSized(16, true)), FALSE);
   SetSkinTextPart(title, SkinPart::Accent);
   AddControl(Ctl::SkinLabel2, intro, "STATIC",
              "Ensure your privacy by erasing kinds of tracks from your computer.",
              WS_VISIBLE | SS_LEFT, 86, 46, kAreaWidth - 100, 34);
-  platform::CreateControl(intro, "STATIC", "", WS_VISIBLE | SS_ETCHEDHORZ, 16, 88,
-                          kAreaWidth - 32, 2, 0);
+  platform::CreateControl(intro, "STATIC", "", WS_VISIBLE | SS_ETCHEDHORZ, 16, 88, kAreaWidth - 32,
+                          2, 0);
 
-  const HWND features = Remember(Ctl::Frame5, CreatePanel(welcome, Id(Ctl::Frame5),
-                                                          SkinPart::Panel, "", 0, 96, kAreaWidth,
-                                                          kAreaHeight - 96));
+  const HWND features = Remember(Ctl::Frame5, CreatePanel(welcome, Id(Ctl::Frame5), SkinPart::Panel,
+                                                          "", 0, 96, kAreaWidth, kAreaHeight - 96));
   constexpr int kTextLeft = 74;
   const int textWidth = kAreaWidth - kTextLeft - 10;
-  Remember(Ctl::Picture6, CreatePicture(features, Id(Ctl::Picture6), Drawn(Picture::Shield),
-                                        false, 20, 6, 40, 40));
+  Remember(Ctl::Picture6, CreatePicture(features, Id(Ctl::Picture6), Drawn(Picture::Shield), false,
+                                        20, 6, 40, 40));
   HWND heading = AddControl(Ctl::SkinLabel7, features, "STATIC",
                             "Using this program, you can clean and remove:", WS_VISIBLE | SS_LEFT,
                             kTextLeft, 8, textWidth, 16);
@@ -319,9 +323,9 @@ void FrmMainCode::CreateWelcomePanel() {
 }
 
 void FrmMainCode::CreateStatusPanel() {
-  const HWND status = Remember(Ctl::Frame4, CreatePanel(hwnd(), Id(Ctl::Frame4), SkinPart::Panel,
-                                                        "Status", kAreaLeft, kAreaTop, kAreaWidth,
-                                                        kAreaHeight));
+  const HWND status =
+      Remember(Ctl::Frame4, CreatePanel(hwnd(), Id(Ctl::Frame4), SkinPart::Panel, "Status",
+                                        kAreaLeft, kAreaTop, kAreaWidth, kAreaHeight));
   const int inner = kAreaWidth - 24;
   HWND list = AddControl(Ctl::ListView1, status, WC_LISTVIEWA, "",
                          WS_VISIBLE | WS_TABSTOP | WS_BORDER | LVS_REPORT | LVS_SINGLESEL |
@@ -335,9 +339,9 @@ void FrmMainCode::CreateStatusPanel() {
   int itemWidth = 0;
   for (const engine::PlannedTrack& track : engine::PassPlan()) {
     if (!track.caption) continue;
-    itemWidth = std::max(itemWidth, static_cast<int>(SendMessageA(
-                                        list, LVM_GETSTRINGWIDTHA, 0,
-                                        reinterpret_cast<LPARAM>(track.caption))));
+    itemWidth = std::max(itemWidth,
+                         static_cast<int>(SendMessageA(list, LVM_GETSTRINGWIDTHA, 0,
+                                                       reinterpret_cast<LPARAM>(track.caption))));
   }
   itemWidth = std::clamp(itemWidth + 24, 200, inner - 160);
   column.cx = itemWidth;
@@ -350,9 +354,8 @@ void FrmMainCode::CreateStatusPanel() {
   HWND progress = AddControl(Ctl::coolprogressbar1, status, PROGRESS_CLASSA, "",
                              WS_VISIBLE | PBS_SMOOTH, 12, 262, inner, 16);
   SendMessageA(progress, PBM_SETRANGE32, 0, 100);
-  AddControl(Ctl::SkinLabel5, status, "STATIC", "", WS_VISIBLE | SS_LEFT | SS_NOPREFIX |
-                                                         SS_ENDELLIPSIS,
-             12, 284, inner, 18);
+  AddControl(Ctl::SkinLabel5, status, "STATIC", "",
+             WS_VISIBLE | SS_LEFT | SS_NOPREFIX | SS_ENDELLIPSIS, 12, 284, inner, 18);
   HWND start = AddControl(Ctl::Command1, status, "BUTTON", "Start Cleaning >>",
                           WS_VISIBLE | WS_TABSTOP | BS_PUSHBUTTON, kAreaWidth - 12 - 100 - 8 - 150,
                           312, 150, 30);
@@ -375,12 +378,11 @@ void FrmMainCode::CreateStatusPanel() {
 }
 
 void FrmMainCode::CreateStatisticsPanel() {
-  const HWND statistics = Remember(Ctl::Frame3, CreatePanel(hwnd(), Id(Ctl::Frame3),
-                                                            SkinPart::Panel, "", kAreaLeft,
-                                                            kAreaTop + kAreaHeight + 8,
-                                                            kAreaWidth, 76));
-  HWND caption = AddControl(Ctl::SkinLabel10, statistics, "STATIC", "Last Cleaned at:",
-                            WS_VISIBLE | SS_LEFT, 16, 16, 120, 18);
+  const HWND statistics =
+      Remember(Ctl::Frame3, CreatePanel(hwnd(), Id(Ctl::Frame3), SkinPart::Panel, "", kAreaLeft,
+                                        kAreaTop + kAreaHeight + 8, kAreaWidth, 76));
+  HWND caption = AddControl(Ctl::SkinLabel10, statistics, "STATIC",
+                            "Last Cleaned at:", WS_VISIBLE | SS_LEFT, 16, 16, 120, 18);
   SendMessageA(caption, WM_SETFONT, reinterpret_cast<WPARAM>(platform::UiFontBold()), FALSE);
   AddControl(Ctl::Label12, statistics, "STATIC", "", WS_VISIBLE | SS_LEFT | SS_NOPREFIX, 140, 16,
              kAreaWidth - 156, 18);
@@ -440,11 +442,12 @@ void FrmMainCode::LoadStatistics() {
       std::strtod(Inifun::ReadIniValue(settings, opt::kSection, opt::kRegNum).c_str(), nullptr);
   byteCount_ =
       std::strtod(Inifun::ReadIniValue(settings, opt::kSection, opt::kFileSize).c_str(), nullptr);
-  SetWindowTextA(Control(Ctl::Label14),
-                 engine::StatisticsText(registryCount_, byteCount_).c_str());
+  SetWindowTextA(Control(Ctl::Label14), engine::StatisticsText(registryCount_, byteCount_).c_str());
 }
 
-std::string FrmMainCode::GetIEVersion() { return engine::GetIEVersion(); }
+std::string FrmMainCode::GetIEVersion() {
+  return engine::GetIEVersion();
+}
 
 // ---------------------------------------------------------------------------
 // Showing, hiding, ending
@@ -508,14 +511,30 @@ void FrmMainCode::ShowPanel(Ctl shown, Ctl hidden) {
   ShowWindow(Control(hidden), SW_HIDE);
 }
 
-void FrmMainCode::Image1_Click() { ShowPanel(Ctl::Frame2, Ctl::Frame4); }
-void FrmMainCode::Image2_Click() { ShowFrmsettings(); }
-void FrmMainCode::Image3_Click() { ShowPanel(Ctl::Frame4, Ctl::Frame2); }
-void FrmMainCode::Image4_Click() { ShowFrmLocate(); }
-void FrmMainCode::Image5_Click() { ShowFrmoption(); }
-void FrmMainCode::Image6_Click() { StartSiblingTool("Tessaly.exe"); }
-void FrmMainCode::Image9_Click() { StartSiblingTool("Corvath.exe"); }
-void FrmMainCode::Image10_Click() { ExitProcedure(); }
+void FrmMainCode::Image1_Click() {
+  ShowPanel(Ctl::Frame2, Ctl::Frame4);
+}
+void FrmMainCode::Image2_Click() {
+  ShowFrmsettings();
+}
+void FrmMainCode::Image3_Click() {
+  ShowPanel(Ctl::Frame4, Ctl::Frame2);
+}
+void FrmMainCode::Image4_Click() {
+  ShowFrmLocate();
+}
+void FrmMainCode::Image5_Click() {
+  ShowFrmoption();
+}
+void FrmMainCode::Image6_Click() {
+  StartSiblingTool("Tessaly.exe");
+}
+void FrmMainCode::Image9_Click() {
+  StartSiblingTool("Corvath.exe");
+}
+void FrmMainCode::Image10_Click() {
+  ExitProcedure();
+}
 
 void FrmMainCode::Image_MouseMove(int index) {
   for (int i = 0; i < 8; ++i) SetPictureBorder(images_[i], i == index);
@@ -525,9 +544,15 @@ void FrmMainCode::ClearSelections() {
   for (HWND image : images_) SetPictureBorder(image, false);
 }
 
-void FrmMainCode::Picture1_MouseMove() { ClearSelections(); }
-void FrmMainCode::Picture2_Click() { Normal::ShowHelp(program_.folder); }
-void FrmMainCode::Label51_Click() { Normal::OpenUrl(kWebsite); }
+void FrmMainCode::Picture1_MouseMove() {
+  ClearSelections();
+}
+void FrmMainCode::Picture2_Click() {
+  Normal::ShowHelp(program_.folder);
+}
+void FrmMainCode::Label51_Click() {
+  Normal::OpenUrl(kWebsite);
+}
 
 void FrmMainCode::StartSiblingTool(const char* fileName) {
   // The tools are separate programs of the installation; one that is not
@@ -557,7 +582,9 @@ void FrmMainCode::CleanNow() {
   engine::CleanNow(environment_, *this, request);
 }
 
-void FrmMainCode::Command1_Click() { CleanNow(); }
+void FrmMainCode::Command1_Click() {
+  CleanNow();
+}
 
 void FrmMainCode::Command2_Click() {}
 
@@ -575,7 +602,9 @@ void FrmMainCode::cleannow2_Click() {
   if (hwnd()) ShowWindow(hwnd(), SW_HIDE);
 }
 
-void FrmMainCode::restore1_Click() { Restore(); }
+void FrmMainCode::restore1_Click() {
+  Restore();
+}
 
 void FrmMainCode::Timer1_Timer() {
   // The schedule's tick; scheduled cleaning hooks in here.
@@ -609,8 +638,8 @@ void FrmMainCode::AddRow(const std::string& caption, const std::string& status) 
   item.mask = LVIF_TEXT;
   item.iItem = static_cast<int>(SendMessageA(list, LVM_GETITEMCOUNT, 0, 0));
   item.pszText = const_cast<char*>(caption.c_str());
-  currentRow_ = static_cast<int>(SendMessageA(list, LVM_INSERTITEMA, 0,
-                                              reinterpret_cast<LPARAM>(&item)));
+  currentRow_ =
+      static_cast<int>(SendMessageA(list, LVM_INSERTITEMA, 0, reinterpret_cast<LPARAM>(&item)));
   if (!status.empty()) SetRowStatus(status);
   SendMessageA(list, LVM_ENSUREVISIBLE, static_cast<WPARAM>(currentRow_), FALSE);
 }
@@ -632,7 +661,9 @@ void FrmMainCode::SetStatusLine(const std::string& text) {
   SetWindowTextA(Control(Ctl::SkinLabel5), text.c_str());
 }
 
-void FrmMainCode::Pump() { platform::DoEvents(); }
+void FrmMainCode::Pump() {
+  platform::DoEvents();
+}
 
 void FrmMainCode::EndPass() {
   EnableWindow(Control(Ctl::Command1), TRUE);
@@ -655,13 +686,16 @@ void FrmMainCode::ShowStatistics(const engine::PassStatistics& statistics) {
   SetWindowTextA(Control(Ctl::Label12), statistics.lastClean.c_str());
   registryCount_ = statistics.registryCount;
   byteCount_ = statistics.byteCount;
-  SetWindowTextA(Control(Ctl::Label14),
-                 engine::StatisticsText(registryCount_, byteCount_).c_str());
+  SetWindowTextA(Control(Ctl::Label14), engine::StatisticsText(registryCount_, byteCount_).c_str());
 }
 
-void FrmMainCode::ShowMainWindow() { Show(); }
+void FrmMainCode::ShowMainWindow() {
+  Show();
+}
 
-void FrmMainCode::ExitProgram() { ExitProcedure(); }
+void FrmMainCode::ExitProgram() {
+  ExitProcedure();
+}
 
 // ---------------------------------------------------------------------------
 // Messages

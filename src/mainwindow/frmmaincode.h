@@ -29,28 +29,76 @@ inline constexpr const char* kCommand1ToolTip =
 
 class FrmMainCode : public platform::Window, private engine::PassView {
  public:
-  // Child controls, by their designer names; the value is the control id.
+  // Child controls, by their designer names; the value is the control id
+  // (scripts/screenshots.sh presses a few of them by number).
   enum class Ctl : int {
     Picture1 = 1001,  // navigation bar
-    Image1, Label1, Image2, Label2, Image3, Label3, Image4, Label4,
-    Image5, Label5, Image6, Label6, Image9, Label13, Image10, Label7,
+    Image1,
+    Label1,
+    Image2,
+    Label2,
+    Image3,
+    Label3,
+    Image4,
+    Label4,
+    Image5,
+    Label5,
+    Image6,
+    Label6,
+    Image9,
+    Label13,
+    Image10,
+    Label7,
     Frame2,  // welcome panel
-    Frame1, Picture2, SkinLabel3, SkinLabel2, SkinLabel1,
-    Frame5, Picture6, Picture4, SkinLabel7, SkinLabel8, SkinLabel6, SkinLabel9,
+    Frame1,
+    Picture2,
+    SkinLabel3,
+    SkinLabel2,
+    SkinLabel1,
+    Frame5,
+    Picture6,
+    Picture4,
+    SkinLabel7,
+    SkinLabel8,
+    SkinLabel6,
+    SkinLabel9,
     Frame4,  // status panel
-    ListView1, coolprogressbar1, SkinLabel5, Command1, Command2,
+    ListView1,
+    coolprogressbar1,
+    SkinLabel5,
+    Command1,
+    Command2,
     Frame3,  // statistics panel
-    SkinLabel10, Label12, Label14,
-    Frame6, Picture5,  // banner
-    Picture3, Label51,  // bottom strip
+    SkinLabel10,
+    Label12,
+    Label14,
+    Frame6,
+    Picture5,  // banner
+    Picture3,
+    Label51,  // bottom strip
   };
 
   // Menu and tray menu items, by their designer names.
   enum class Cmd : int {
-    CleanNow1 = 101, CleanSettings, CleanOptions, exit,
-    CleanRegistry = 111, SearchandErase, FileShredder,
-    help1 = 121, OurWebsite, friend_ /* "friend" is taken by C++ */, affiliate, about,
-    web = 131, help2, options1, settings1, restore1, cleannow2, exit1,
+    CleanNow1 = 101,
+    CleanSettings,
+    CleanOptions,
+    exit,
+    CleanRegistry = 111,
+    SearchandErase,
+    FileShredder,
+    help1 = 121,
+    OurWebsite,
+    friend_ /* "friend" is taken by C++ */,
+    affiliate,
+    about,
+    web = 131,
+    help2,
+    options1,
+    settings1,
+    restore1,
+    cleannow2,
+    exit1,
   };
 
   // Ways out of this window into the rest of the program.
@@ -109,8 +157,8 @@ class FrmMainCode : public platform::Window, private engine::PassView {
   void CreateStatisticsPanel();
   void CreateBannerAndStrip();
   void CreateMenus();
-  HWND AddControl(Ctl id, HWND parent, const char* className, const std::string& text,
-                  DWORD style, int x, int y, int width, int height);
+  HWND AddControl(Ctl id, HWND parent, const char* className, const std::string& text, DWORD style,
+                  int x, int y, int width, int height);
   HWND Remember(Ctl id, HWND control);
 
   // Load steps.

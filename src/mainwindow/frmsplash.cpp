@@ -22,7 +22,9 @@ const char kAbout[] =
 Frmsplash::Frmsplash(const Program& program, Hooks hooks)
     : program_(program), hooks_(std::move(hooks)) {}
 
-Frmsplash::~Frmsplash() { Unload(); }
+Frmsplash::~Frmsplash() {
+  Unload();
+}
 
 bool Frmsplash::Load() {
   const SIZE outer = platform::OuterSize(kWidth, kHeight, kStyle, WS_EX_TOOLWINDOW, false);

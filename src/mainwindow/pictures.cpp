@@ -88,8 +88,8 @@ class Canvas {
   void Frame(double x1, double y1, double x2, double y2, double width, COLORREF colour) {
     Polygon({{x1, y1}, {x2, y1}, {x2, y2}, {x1, y2}}, colour, -1, colour);
     const double w = width;
-    Polygon({{x1 + w, y1 + w}, {x2 - w, y1 + w}, {x2 - w, y2 - w}, {x1 + w, y2 - w}},
-            paper_, -1, paper_);
+    Polygon({{x1 + w, y1 + w}, {x2 - w, y1 + w}, {x2 - w, y2 - w}, {x1 + w, y2 - w}}, paper_, -1,
+            paper_);
   }
 
   void Text(const char* text, double x1, double y1, double x2, double y2, int pointSize,
@@ -256,9 +256,9 @@ void DrawBanner(HDC dc, const RECT& area, COLORREF accent, COLORREF text) {
   for (int band = 0; band < kBands; ++band) {
     // Shades from the accent colour to two thirds of it.
     const double shade = 1.0 - (band / static_cast<double>(kBands - 1)) / 3.0;
-    const COLORREF colour =
-        RGB(static_cast<int>(GetRValue(accent) * shade), static_cast<int>(GetGValue(accent) * shade),
-            static_cast<int>(GetBValue(accent) * shade));
+    const COLORREF colour = RGB(static_cast<int>(GetRValue(accent) * shade),
+                                static_cast<int>(GetGValue(accent) * shade),
+                                static_cast<int>(GetBValue(accent) * shade));
     RECT strip{area.left + width * band / kBands, area.top, area.left + width * (band + 1) / kBands,
                area.bottom};
     HBRUSH brush = CreateSolidBrush(colour);

@@ -14,13 +14,15 @@ constexpr const char* kSection = "Skin";
 constexpr const char* kPartKeys[kSkinPartCount] = {"Face",       "Panel",  "Text",   "Accent",
                                                    "AccentText", "NavBar", "NavText"};
 constexpr int kPartSystemColours[kSkinPartCount] = {
-    COLOR_BTNFACE, COLOR_BTNFACE, COLOR_BTNTEXT, COLOR_HIGHLIGHT, COLOR_HIGHLIGHTTEXT,
-    COLOR_BTNSHADOW, COLOR_HIGHLIGHTTEXT};
+    COLOR_BTNFACE,       COLOR_BTNFACE,   COLOR_BTNTEXT,      COLOR_HIGHLIGHT,
+    COLOR_HIGHLIGHTTEXT, COLOR_BTNSHADOW, COLOR_HIGHLIGHTTEXT};
 constexpr UINT_PTR kSubclassId = 0x5349;  // one subclass per window, whatever the skin
 constexpr const char* kPartProperty = "MurvaneSkinPart";
 constexpr const char* kTextPartProperty = "MurvaneSkinTextPart";
 
-int Index(SkinPart part) { return static_cast<int>(part); }
+int Index(SkinPart part) {
+  return static_cast<int>(part);
+}
 
 // Asked of a top-level window by its panels and pictures. wParam: the part;
 // lParam 0 asks for the colour (answered plus one, so 0 means "no skin
@@ -113,10 +115,10 @@ BOOL CALLBACK RecolourControl(HWND control, LPARAM lParam) {
   const auto& args = *reinterpret_cast<const RecolourArgs*>(lParam);
   const SkinPart background = BackgroundOf(control, args.root);
   if (IsClass(control, WC_LISTVIEWA)) {
-    const COLORREF back = args.skin->loaded() ? args.skin->Colour(SkinPart::Panel)
-                                              : GetSysColor(COLOR_WINDOW);
-    const COLORREF text = args.skin->loaded() ? args.skin->Colour(SkinPart::Text)
-                                              : GetSysColor(COLOR_WINDOWTEXT);
+    const COLORREF back =
+        args.skin->loaded() ? args.skin->Colour(SkinPart::Panel) : GetSysColor(COLOR_WINDOW);
+    const COLORREF text =
+        args.skin->loaded() ? args.skin->Colour(SkinPart::Text) : GetSysColor(COLOR_WINDOWTEXT);
     SendMessageA(control, LVM_SETBKCOLOR, 0, static_cast<LPARAM>(back));
     SendMessageA(control, LVM_SETTEXTBKCOLOR, 0, static_cast<LPARAM>(back));
     SendMessageA(control, LVM_SETTEXTCOLOR, 0, static_cast<LPARAM>(text));
@@ -132,7 +134,9 @@ BOOL CALLBACK RecolourControl(HWND control, LPARAM lParam) {
 
 }  // namespace
 
-Skin::~Skin() { ResetBrushes(); }
+Skin::~Skin() {
+  ResetBrushes();
+}
 
 std::string Skin::FilePath(const std::string& programFolder) {
   return programFolder + "\\skins\\frmmain.skn";
@@ -142,7 +146,9 @@ COLORREF Skin::DefaultColour(SkinPart part) {
   return GetSysColor(kPartSystemColours[Index(part)]);
 }
 
-void Skin::Load(const std::string& programFolder) { LoadFile(FilePath(programFolder)); }
+void Skin::Load(const std::string& programFolder) {
+  LoadFile(FilePath(programFolder));
+}
 
 void Skin::LoadFile(const std::string& path) {
   ResetBrushes();
@@ -183,8 +189,7 @@ void Skin::Apply(HWND window) const {
   SetWindowSubclass(window, &SkinProc, kSubclassId, reinterpret_cast<DWORD_PTR>(this));
   RecolourArgs args{this, window};
   EnumChildWindows(window, &RecolourControl, reinterpret_cast<LPARAM>(&args));
-  RedrawWindow(window, nullptr, nullptr,
-               RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_ALLCHILDREN);
+  RedrawWindow(window, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_ALLCHILDREN);
 }
 
 bool ParseSkinColour(const std::string& text, COLORREF* colour) {
@@ -197,7 +202,9 @@ bool ParseSkinColour(const std::string& text, COLORREF* colour) {
   return true;
 }
 
-void SetSkinPart(HWND window, SkinPart part) { SetPartProperty(window, kPartProperty, part); }
+void SetSkinPart(HWND window, SkinPart part) {
+  SetPartProperty(window, kPartProperty, part);
+}
 
 SkinPart GetSkinPart(HWND window) {
   SkinPart part = SkinPart::Face;

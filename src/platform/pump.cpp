@@ -25,7 +25,9 @@ bool TranslateShortcut(MSG& msg) {
 
 }  // namespace
 
-void SetAccelerators(HWND window, HACCEL table) { ThreadAccelerators() = {window, table}; }
+void SetAccelerators(HWND window, HACCEL table) {
+  ThreadAccelerators() = {window, table};
+}
 
 void DoEvents() {
   MSG msg;

@@ -24,7 +24,8 @@ std::vector<std::string> Lines(const std::string& text) {
 
 // The report's words with whatever totals the tracks found.
 const std::regex kReport(
-    "Task complete Successfully! Cleaned Registry Keys: ([0-9]+) Released HD Space:[0-9]+\\.[0-9]{2}MB");
+    "Task complete Successfully! Cleaned Registry Keys: ([0-9]+) Released HD "
+    "Space:[0-9]+\\.[0-9]{2}MB");
 
 const char kSettings[] =
     "[EXPLORER]\r\nlocation=1\r\nhistory=0\r\n[WINDOWS]\r\nrecent=1\r\n"
@@ -97,8 +98,10 @@ TEST(ConsolePass, PreviewPrintsItemsIndentedUnderTheirTrack) {
   view.OnItem({allerase::ItemKind::Action, L"Empty the recycle bin", 0});
   view.SetRowStatus("Done");
   view.AddRow(engine::kTaskComplete, "");
-  view.Report({false, "Task Complete", "Task complete Successfully! Cleaned Registry Keys: 6 "
-                                       "Released HD Space:0.00MB", ""});
+  view.Report({false, "Task Complete",
+               "Task complete Successfully! Cleaned Registry Keys: 6 "
+               "Released HD Space:0.00MB",
+               ""});
   EXPECT_EQ(out.str(),
             "Windows Temp\n"
             "  file: C:\\users\\u\\Temp\\a.tmp (1234 bytes)\n"

@@ -28,14 +28,16 @@ std::string MainWindowTest::ReadOption(const std::string& key) const {
 }
 
 mainwindow::FrmMainCode& MainWindowTest::Load(const std::string& commandLine) {
-  main_ = std::make_unique<mainwindow::FrmMainCode>(
-      mainwindow::Program{folder_.path(), commandLine});
+  main_ =
+      std::make_unique<mainwindow::FrmMainCode>(mainwindow::Program{folder_.path(), commandLine});
   main_->SetHooks({[this] { ++splashUnloaded_; }, [this] { ++programEnded_; }});
   EXPECT_TRUE(main_->Load());
   return *main_;
 }
 
-std::string MainWindowTest::Text(Ctl control) const { return platform::GetText(Control(control)); }
+std::string MainWindowTest::Text(Ctl control) const {
+  return platform::GetText(Control(control));
+}
 
 bool MainWindowTest::Shown(Ctl control) const {
   return (GetWindowLongPtrA(Control(control), GWL_STYLE) & WS_VISIBLE) != 0;
@@ -50,7 +52,9 @@ void MainWindowTest::ClickPicture(Ctl picture) {
   SendMessageA(Control(picture), WM_LBUTTONUP, 0, MAKELPARAM(4, 4));
 }
 
-void MainWindowTest::ClickButton(Ctl button) { SendMessageA(Control(button), BM_CLICK, 0, 0); }
+void MainWindowTest::ClickButton(Ctl button) {
+  SendMessageA(Control(button), BM_CLICK, 0, 0);
+}
 
 void MainWindowTest::MouseOver(Ctl control) {
   SendMessageA(Control(control), WM_MOUSEMOVE, 0, MAKELPARAM(3, 3));

@@ -74,8 +74,8 @@ TEST(VersionNumber, IsTheDigitOfTheFirstCharacterOrZero) {
 
 TEST_F(MainWindowTest, SizeTextOfTheStatisticsHasTwoDecimalsAndNoGrouping) {
   const std::pair<const char*, const char*> cases[] = {
-      {"1572864", "1.50"},        // one and a half MB
-      {"0", "0.00"},              //
+      {"1572864", "1.50"},          // one and a half MB
+      {"0", "0.00"},                //
       {"10485760000", "10000.00"},  // ten thousand MB, no separator
   };
   for (const auto& [bytes, size] : cases) {
@@ -236,7 +236,8 @@ TEST_F(MainWindowTest, MenusCarryTheirCaptionsAndShortcuts) {
   EXPECT_EQ(caption(bar, 1, MF_BYPOSITION), "Tool(&T)");
   EXPECT_EQ(caption(bar, 2, MF_BYPOSITION), "Help(&H)");
 
-  std::vector<ACCEL> table(static_cast<size_t>(CopyAcceleratorTableA(window.accelerators(), nullptr, 0)));
+  std::vector<ACCEL> table(
+      static_cast<size_t>(CopyAcceleratorTableA(window.accelerators(), nullptr, 0)));
   CopyAcceleratorTableA(window.accelerators(), table.data(), static_cast<int>(table.size()));
   auto shortcutOf = [&](Cmd command) -> std::pair<BYTE, WORD> {
     for (const ACCEL& accel : table) {
@@ -273,8 +274,9 @@ TEST_F(MainWindowTest, MenusCarryTheirCaptionsAndShortcuts) {
   }
 
   // The tray menu, top to bottom; "" is a separator.
-  const std::vector<std::string> tray = {"Murvane On the Web", "Help", "", "Options", "",
-                                         "Settings", "", "Restore", "", "Clean Now", "", "Exit"};
+  const std::vector<std::string> tray = {
+      "Murvane On the Web", "Help", "",    "Options", "", "Settings", "", "Restore", "",
+      "Clean Now",          "",     "Exit"};
   const HMENU popup = window.trayMenu();
   ASSERT_EQ(GetMenuItemCount(popup), static_cast<int>(tray.size()));
   for (size_t i = 0; i < tray.size(); ++i) {
@@ -284,7 +286,8 @@ TEST_F(MainWindowTest, MenusCarryTheirCaptionsAndShortcuts) {
 
 TEST_F(MainWindowTest, StatusPanelHasItsColumnsButtonsAndToolTip) {
   Load();
-  const HWND header = reinterpret_cast<HWND>(SendMessageA(Control(Ctl::ListView1), LVM_GETHEADER, 0, 0));
+  const HWND header =
+      reinterpret_cast<HWND>(SendMessageA(Control(Ctl::ListView1), LVM_GETHEADER, 0, 0));
   ASSERT_EQ(SendMessageA(header, HDM_GETITEMCOUNT, 0, 0), 2);
   for (int column = 0; column < 2; ++column) {
     char text[32] = {};

@@ -16,7 +16,9 @@ const char kOldStatistics[] =
 const char kNothingCleaned[] =
     "Task complete Successfully! Cleaned Registry Keys: 0 Released HD Space:0.00MB";
 
-int Progress(HWND bar) { return static_cast<int>(SendMessageA(bar, PBM_GETPOS, 0, 0)); }
+int Progress(HWND bar) {
+  return static_cast<int>(SendMessageA(bar, PBM_GETPOS, 0, 0));
+}
 
 TEST_F(MainWindowTest, PassWithEveryTrackOffWritesAndShowsOnlyItsOwnStatistics) {
   WriteSettings(AllTracksOff(kOldStatistics));
