@@ -129,6 +129,8 @@ FrmMainCode::FrmMainCode(const Program& program) : program_(program) {}
 
 FrmMainCode::~FrmMainCode() {
   tray_.Remove();
+  // The window goes while every member it uses (the skin above all) is alive.
+  if (const HWND window = hwnd()) DestroyWindow(window);
   if (mPopupSys_) DestroyMenu(mPopupSys_);
   if (accelerators_) DestroyAcceleratorTable(accelerators_);
 }
@@ -859,6 +861,10 @@ LRESULT FrmMainCode::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_SETCURSOR:
       if (waitCursor_) {
         SetCursor(LoadCursorA(nullptr, reinterpret_cast<LPCSTR>(IDC_WAIT)));
+        return TRUE;
+      }
+      if (reinterpret_cast<HWND>(wParam) == Control(Ctl::Label51)) {
+        SetCursor(LoadCursorA(nullptr, reinterpret_cast<LPCSTR>(IDC_HAND)));
         return TRUE;
       }
       break;

@@ -9,8 +9,9 @@
 namespace mainwindow {
 namespace {
 
-// The 8-bit record in its first, 88-byte form: the fields the icon needs and
-// nothing a shell of any age could misread.
+// The 8-bit record in its first form (88 bytes in a 32-bit program, more in
+// a 64-bit one): the fields the icon needs and nothing a shell of any age
+// could misread.
 NOTIFYICONDATAA Record(HWND window, HICON icon) {
   NOTIFYICONDATAA data{};
   data.cbSize = NOTIFYICONDATAA_V1_SIZE;
