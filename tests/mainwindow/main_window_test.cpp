@@ -1,6 +1,7 @@
 #include "main_window_fixture.h"
 
 #include <commctrl.h>
+#include <tlhelp32.h>
 
 #include <array>
 #include <functional>
@@ -221,6 +222,52 @@ TEST_F(MainWindowTest, MissingSiblingToolsStartNothingAndSayNothing) {
   EXPECT_TRUE(IsWindowVisible(window.hwnd()));
   EXPECT_TRUE(IsWindowEnabled(window.hwnd()));
   EXPECT_EQ(GetForegroundWindow(), window.hwnd());
+}
+
+// The process id of a running program with this file name, or 0.
+DWORD FindProcess(const char* fileName) {
+  DWORD found = 0;
+  const HANDLE snapshot = CreateToolhelp32Snapshot(TH32CS_SNAPPROCESS, 0);
+  if (snapshot == INVALID_HANDLE_VALUE) return 0;
+  PROCESSENTRY32 entry{};
+  entry.dwSize = sizeof(entry);
+  for (BOOL more = Process32First(snapshot, &entry); more && !found;
+       more = Process32Next(snapshot, &entry)) {
+    if (lstrcmpiA(entry.szExeFile, fileName) == 0) found = entry.th32ProcessID;
+  }
+  CloseHandle(snapshot);
+  return found;
+}
+
+TEST_F(MainWindowTest, PresentSiblingToolsAreStartedFromTheProgramFolder) {
+  // Any program will do as a stand-in; the desktop program is at hand.
+  const std::string standIn = platform::ExecutableFolder() + "\\murvane.exe";
+  if (!platform::FileExists(standIn)) GTEST_SKIP() << "murvane.exe is not built";
+  struct Tool {
+    const char* fileName;
+    std::function<void()> start;
+  };
+  const Tool tools[] = {
+      {"Tessaly.exe", [this] { ClickPicture(Ctl::Image6); }},
+      {"Corvath.exe", [this] { Command(Cmd::CleanRegistry); }},
+  };
+  Load();
+  for (const Tool& tool : tools) {
+    SCOPED_TRACE(tool.fileName);
+    ASSERT_TRUE(CopyFileA(standIn.c_str(), (folder() / tool.fileName).c_str(), FALSE));
+    tool.start();
+    DWORD process = 0;
+    for (int wait = 0; wait < 100 && !process; ++wait) {
+      process = FindProcess(tool.fileName);
+      if (!process) Sleep(50);
+    }
+    EXPECT_NE(process, 0u);
+    if (const HANDLE handle = OpenProcess(PROCESS_TERMINATE | SYNCHRONIZE, FALSE, process)) {
+      TerminateProcess(handle, 0);
+      WaitForSingleObject(handle, 5000);
+      CloseHandle(handle);
+    }
+  }
 }
 
 TEST_F(MainWindowTest, MenusCarryTheirCaptionsAndShortcuts) {
