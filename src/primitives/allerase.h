@@ -10,12 +10,23 @@
 //  - the folder the caller names is taken as given, even when it (or a folder
 //    above it) is a link; below it, a reparse point (junction, symbolic link,
 //    mount point) is never entered, so nothing outside the tree is touched;
+//    a link that DeleteNamedFoldersInTree matches, or that lies in a folder
+//    being deleted, is removed as a link only (under Wine, which deletes
+//    through a link to its target, it stays); EmptyFolder on a link empties
+//    what it points to and leaves the link;
 //  - a folder that is not a full path (drive letter and backslash, or a UNC
-//    share), that is a drive root, or that is empty, touches nothing and
-//    returns 0 (this is what a failed registry read, the text "Error", becomes
-//    when a caller uses it as a folder);
+//    share), that is a drive or share root or a device, or that is empty,
+//    touches nothing and returns 0 (this is what a failed registry read, the
+//    text "Error", becomes when a caller uses it as a folder);
 //  - an empty registry subkey (the whole root) is never deleted; the credit is
-//    still returned.
+//    still returned;
+//  - DeleteIniSection acts only on a file named by a full path that exists (a
+//    bare name would send the platform to the Windows folder).
+//
+// Every walk lets the message loop run, at most once every 10 ms, so windows
+// stay responsive during a long one. Walks keep their pending folders on the
+// heap, so no tree is too deep to walk; paths longer than MAX_PATH are
+// reached too.
 //
 // Names passed in are 8-bit ANSI text; the file system is walked with the wide
 // API, so files whose names lie outside the ANSI code page are still found.
@@ -23,7 +34,8 @@
 // Preview: while a PreviewScope is alive on this thread, every operation
 // changes nothing (no deletion, no attribute change, no folder creation) and
 // reports each item it would erase to the scope's sink; it returns the same
-// bytes and credits it would when erasing.
+// bytes and credits it would when erasing. A pass routes items to the track
+// that produced them by opening a scope of its own around each track.
 #pragma once
 
 #include <string>

@@ -104,6 +104,10 @@ void PushInOrder(std::vector<T>& pending, std::vector<T>& found) {
   found.clear();
 }
 
+// A file link shows the reparse bit on Windows, and DeleteFileW removes the
+// link, not its target. Wine shows a host symlink to a file as a plain file and
+// deleting it removes the target; nothing in a listing tells the two apart, so
+// under Wine such a link inside a cleaned tree is not protected.
 void DeleteOneFile(const std::wstring& path, DWORD attributes, bool force) {
   if (DeleteFileW(path.c_str())) return;
   if (force && (attributes & FILE_ATTRIBUTE_READONLY) && !IsLink(attributes)) {
@@ -112,13 +116,30 @@ void DeleteOneFile(const std::wstring& path, DWORD attributes, bool force) {
   }
 }
 
-// Removing a link folder removes the link only; what it points to stays.
-void RemoveOneFolder(const std::wstring& path, bool link, bool force) {
+void RemoveOneFolder(const std::wstring& path, bool force) {
   if (RemoveDirectoryW(path.c_str())) return;
-  if (force && !link) {
+  if (force) {
     SetFileAttributesW(path.c_str(), FILE_ATTRIBUTE_NORMAL);
     RemoveDirectoryW(path.c_str());
   }
+}
+
+// Removes a link folder itself, never what it points to. The entry is opened
+// as the link and deleted through that handle, and only when the handle says
+// it holds a reparse point: Wine lists its links as reparse points but opens
+// and deletes them as their targets (RemoveDirectoryW on a link to an empty
+// folder removes that folder), so there the link is left alone.
+void RemoveLinkEntry(const std::wstring& path) {
+  platform::FileHandle link(
+      CreateFileW(path.c_str(), DELETE | FILE_READ_ATTRIBUTES,
+                  FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr, OPEN_EXISTING,
+                  FILE_FLAG_BACKUP_SEMANTICS | FILE_FLAG_OPEN_REPARSE_POINT, nullptr));
+  BY_HANDLE_FILE_INFORMATION info;
+  if (!link || !GetFileInformationByHandle(link.Get(), &info) || !IsLink(info.dwFileAttributes)) {
+    return;
+  }
+  FILE_DISPOSITION_INFO disposition = {TRUE};
+  SetFileInformationByHandle(link.Get(), FileDispositionInfo, &disposition, sizeof disposition);
 }
 
 }  // namespace
@@ -215,7 +236,7 @@ double EraseFiles(const std::wstring& folder, const FileRule& rule, bool recurse
         if (preview) {
           Report(*preview, ItemKind::File, path, size);
         } else {
-          DeleteFileW(path.c_str());
+          DeleteOneFile(path, entry.dwFileAttributes, /*force=*/false);
         }
       }
       platform::YieldToMessages();
@@ -259,7 +280,7 @@ double EraseNamedFolders(const std::wstring& folder, DWORD attributes,
           if (!link) size = TreeSize(sub.path);
           Report(*preview, ItemKind::Folder, sub.path, size);
         } else if (link) {
-          RemoveOneFolder(sub.path, /*link=*/true, /*force=*/false);
+          RemoveLinkEntry(sub.path);
         } else {
           size = RemoveTree(sub.path, /*force=*/false, /*removeFolder=*/true);
         }
@@ -287,7 +308,7 @@ double RemoveTree(const std::wstring& folder, bool force, bool removeFolder) {
   while (!pending.empty()) {
     if (pending.back().listed) {
       if (pending.size() > 1 || removeFolder) {
-        RemoveOneFolder(pending.back().path, /*link=*/false, force);
+        RemoveOneFolder(pending.back().path, force);
       }
       pending.pop_back();
       continue;
@@ -297,7 +318,7 @@ double RemoveTree(const std::wstring& folder, bool force, bool removeFolder) {
       const DWORD attributes = entry.dwFileAttributes;
       if (IsFolder(attributes)) {
         if (IsLink(attributes)) {
-          RemoveOneFolder(path, /*link=*/true, force);
+          RemoveLinkEntry(path);
         } else {
           found.push_back({path, false});
         }

@@ -59,14 +59,17 @@ double EraseFiles(const std::wstring& folder, const FileRule& rule, bool recurse
                   EraseSink* preview);
 
 // Erases, at any depth below `folder`, every folder whose lower-cased name
-// equals `lowerName`, with its contents and without force; a matching link is
-// removed as a link, and counts nothing. `attributes` are those of `folder`.
+// equals `lowerName`, with its contents and without force. A matching link
+// counts nothing and is removed as a link, never through to its target; where
+// the platform cannot tell the two apart (Wine) it stays. `attributes` are
+// those of `folder`.
 double EraseNamedFolders(const std::wstring& folder, DWORD attributes,
                          const std::wstring& lowerName, EraseSink* preview);
 
 // Deletes everything inside `folder` and, with `removeFolder`, the folder
-// itself. With `force`, read-only files and folders go too. Returns the size
-// of the files met, counted before deletion.
+// itself. With `force`, read-only files and folders go too. Links inside are
+// removed as links, as above. Returns the size of the files met, counted
+// before deletion.
 double RemoveTree(const std::wstring& folder, bool force, bool removeFolder);
 
 // The size of the files in `folder` at any depth.

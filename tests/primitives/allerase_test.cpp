@@ -84,6 +84,25 @@ void SnapshotInto(const std::wstring& folder, const std::string& relative, Snaps
   } while (FindNextFileW(find.Get(), &data));
 }
 
+// Empties a folder with the test's own means, without entering links.
+void ClearFolder(const std::wstring& folder) {
+  WIN32_FIND_DATAW data;
+  platform::FindHandle find(FindFirstFileW((folder + L"\\*").c_str(), &data));
+  if (!find) return;
+  do {
+    const std::wstring name = data.cFileName;
+    if (name == L"." || name == L"..") continue;
+    const std::wstring path = folder + L"\\" + name;
+    SetFileAttributesW(path.c_str(), FILE_ATTRIBUTE_NORMAL);
+    if (!(data.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY)) {
+      DeleteFileW(path.c_str());
+    } else if (!(data.dwFileAttributes & FILE_ATTRIBUTE_REPARSE_POINT)) {
+      ClearFolder(path);
+      RemoveDirectoryW(path.c_str());
+    }
+  } while (FindNextFileW(find.Get(), &data));
+}
+
 Snapshot Take(const std::string& folder) {
   Snapshot snapshot;
   SnapshotInto(platform::Widen(folder), "", snapshot);
@@ -108,6 +127,13 @@ void AddAttributes(const std::string& path, DWORD attributes) {
 
 DWORD AttributesOf(const std::string& path) {
   return GetFileAttributesA(path.c_str());
+}
+
+// A link whose target is gone reads as INVALID_FILE_ATTRIBUTES, every bit set.
+bool IsLinkedFolder(const std::string& path) {
+  const DWORD attributes = AttributesOf(path);
+  return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY) &&
+         (attributes & FILE_ATTRIBUTE_REPARSE_POINT);
 }
 
 std::string Env(const char* name) {
@@ -474,7 +500,7 @@ TEST(AlleraseSafety, MissingFolderOrAFileYieldsNothing) {
 
   // Emptying always ends with the folder in place, even one that was missing.
   EXPECT_EQ(allerase::EmptyFolder(folder / "absent"), 0);
-  EXPECT_TRUE(AttributesOf(folder / "absent") & FILE_ATTRIBUTE_DIRECTORY);
+  EXPECT_EQ(AttributesOf(folder / "absent"), static_cast<DWORD>(FILE_ATTRIBUTE_DIRECTORY));
 }
 
 // The prefix's user profile holds folders that Wine links to the runner's
@@ -485,8 +511,7 @@ class AlleraseLinks : public ::testing::Test {
     profile = Env("USERPROFILE");
     ASSERT_FALSE(profile.empty());
     documents = profile + "\\Documents";
-    ASSERT_TRUE(AttributesOf(documents) & FILE_ATTRIBUTE_REPARSE_POINT)
-        << "the test prefix no longer links Documents";
+    ASSERT_TRUE(IsLinkedFolder(documents)) << "the test prefix no longer links Documents";
     // Unique names, so a walk of the whole profile matches nothing but ours.
     probe = "murvane-probe-" + std::to_string(GetCurrentProcessId()) + "-" +
             std::to_string(GetTickCount64());
@@ -546,14 +571,29 @@ TEST_F(AlleraseLinks, WalkStartedAboveALinkedFolderDoesNotEnterIt) {
   EXPECT_NE(std::find(seen.begin(), seen.end(), folder / "seen.txt"), seen.end());
 }
 
-TEST_F(AlleraseLinks, NamedFolderThatIsALinkCountsOnlyTheLink) {
+TEST_F(AlleraseLinks, NamedFolderThatIsALinkCountsNothingAndLeavesTheTargetAlone) {
+  using namespace allerase;
+  // Music links to the same place as Documents.
+  const std::string music = profile + "\\Music";
+  ASSERT_TRUE(IsLinkedFolder(music));
   Build(documents, {{probe + "\\f.bin", 30}});
-  Recorder preview;
-  allerase::PreviewScope scope(preview);
-  EXPECT_EQ(allerase::DeleteNamedFoldersInTree(profile, "documents"), 0);
-  ASSERT_EQ(preview.items.size(), 1u);
-  EXPECT_EQ(platform::ToUtf8(preview.items[0].path), documents);
-  EXPECT_EQ(preview.items[0].bytes, 0);
+  {
+    Recorder preview;
+    PreviewScope scope(preview);
+    EXPECT_EQ(DeleteNamedFoldersInTree(profile, "music"), 0);
+    ASSERT_EQ(preview.items.size(), 1u);
+    EXPECT_EQ(platform::ToUtf8(preview.items[0].path), music);
+    EXPECT_EQ(preview.items[0].bytes, 0);
+  }
+  EXPECT_EQ(DeleteNamedFoldersInTree(profile, "music"), 0);
+  EXPECT_EQ(ReadFile(documents + "\\" + probe + "\\f.bin"), std::string(30, 'x'));
+
+  // Deleting through a link can reach its target (Wine does so): an empty
+  // target must not be removed in the link's place.
+  ClearFolder(platform::Widen(documents));
+  ASSERT_TRUE(Take(documents).empty());
+  EXPECT_EQ(DeleteNamedFoldersInTree(profile, "music"), 0);
+  EXPECT_TRUE(IsLinkedFolder(documents)) << "the folder the links lead to is gone";
 }
 
 TEST_F(AlleraseLinks, FolderNamedThroughALinkIsCleanedAndTheLinkStays) {
@@ -571,7 +611,7 @@ TEST_F(AlleraseLinks, FolderNamedThroughALinkIsCleanedAndTheLinkStays) {
   double there = 0;
   for (const auto& [rel, entry] : Take(documents)) there += static_cast<double>(entry.bytes.size());
   EXPECT_EQ(EmptyFolder(documents), there);
-  EXPECT_TRUE(AttributesOf(documents) & FILE_ATTRIBUTE_REPARSE_POINT);
+  EXPECT_TRUE(IsLinkedFolder(documents));
   EXPECT_TRUE(Take(documents).empty());
 }
 
