@@ -3,6 +3,7 @@
 
 #include <commctrl.h>
 
+#include "mainwindow/frmmaincode.h"
 #include "mainwindow/program.h"
 #include "mainwindow/startup.h"
 #include "platform/process.h"
@@ -18,5 +19,6 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR commandLine, int) {
   program.commandLine = platform::TrimSpaces(commandLine ? commandLine : "");
 
   Normal::Started started = Normal::Main(program);
+  if (started.main) platform::SetAccelerators(started.main->hwnd(), started.main->accelerators());
   return platform::RunMessageLoop();
 }

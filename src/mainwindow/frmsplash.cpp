@@ -2,6 +2,8 @@
 
 #include <utility>
 
+#include "mainwindow/pictures.h"
+
 namespace mainwindow {
 namespace {
 
@@ -20,7 +22,9 @@ const char kAbout[] =
 Frmsplash::Frmsplash(const Program& program, Hooks hooks)
     : program_(program), hooks_(std::move(hooks)) {}
 
-Frmsplash::~Frmsplash() { Unload(); }
+Frmsplash::~Frmsplash() {
+  Unload();
+}
 
 bool Frmsplash::Load() {
   const SIZE outer = platform::OuterSize(kWidth, kHeight, kStyle, WS_EX_TOOLWINDOW, false);
@@ -35,8 +39,9 @@ bool Frmsplash::Load() {
   args.height = outer.cy;
   args.x = work.left + ((work.right - work.left) - outer.cx) / 2;
   args.y = work.top + ((work.bottom - work.top) - outer.cy) / 2;
-  args.background = static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH));
   if (!Create(args)) return false;
+  skin1_.Load(program_.folder);
+  skin1_.Apply(hwnd());
   ShowWindow(hwnd(), SW_SHOWNORMAL);
   UpdateWindow(hwnd());
   if (hooks_.loadMain) hooks_.loadMain();
@@ -63,20 +68,20 @@ void Frmsplash::Paint() {
   RECT client;
   GetClientRect(hwnd(), &client);
 
+  RECT body{0, 64, client.right, client.bottom};
+  FillRect(dc, &body, SkinBrush(hwnd(), SkinPart::Panel));
   RECT band{0, 0, client.right, 64};
-  HBRUSH bandBrush = CreateSolidBrush(RGB(31, 95, 168));
-  FillRect(dc, &band, bandBrush);
-  DeleteObject(bandBrush);
-  if (HICON icon = LoadIconA(GetModuleHandleA(nullptr), "APPICON")) {
-    DrawIconEx(dc, 16, 16, icon, 32, 32, 0, nullptr, DI_NORMAL);
-  }
+  FillRect(dc, &band, SkinBrush(hwnd(), SkinPart::Accent));
+  const COLORREF onAccent = SkinColour(hwnd(), SkinPart::AccentText);
+  RECT mark{14, 12, 54, 52};
+  DrawPicture(dc, mark, Picture::Shield, onAccent, onAccent, SkinColour(hwnd(), SkinPart::Accent));
   SetBkMode(dc, TRANSPARENT);
-  SetTextColor(dc, RGB(255, 255, 255));
+  SetTextColor(dc, onAccent);
   HGDIOBJ oldFont = SelectObject(dc, platform::UiFontSized(16, true));
   RECT title{60, 0, client.right - 16, 64};
   DrawTextA(dc, kSplashCaption, -1, &title, DT_SINGLELINE | DT_VCENTER | DT_LEFT);
 
-  SetTextColor(dc, RGB(0, 0, 0));
+  SetTextColor(dc, SkinColour(hwnd(), SkinPart::Text));
   SelectObject(dc, platform::UiFontSized(10, true));
   RECT thanks{20, 80, client.right - 20, 104};
   DrawTextA(dc, kThanks, -1, &thanks, DT_SINGLELINE | DT_LEFT);

@@ -5,6 +5,7 @@
 #include <functional>
 
 #include "mainwindow/program.h"
+#include "mainwindow/skin.h"
 #include "platform/window.h"
 
 namespace mainwindow {
@@ -34,6 +35,7 @@ class Frmsplash : public platform::Window {
 
   Program program_;
   Hooks hooks_;
+  Skin skin1_;  // Skin1
 };
 
 }  // namespace mainwindow

@@ -3,6 +3,31 @@
 #include "platform/win.h"
 
 namespace platform {
+namespace {
+
+struct Accelerators {
+  HWND window = nullptr;
+  HACCEL table = nullptr;
+};
+
+Accelerators& ThreadAccelerators() {
+  static thread_local Accelerators accelerators;
+  return accelerators;
+}
+
+// True when the message was a shortcut and has been sent as a command.
+bool TranslateShortcut(MSG& msg) {
+  const Accelerators& accelerators = ThreadAccelerators();
+  if (!accelerators.table || !IsWindow(accelerators.window)) return false;
+  if (msg.hwnd != accelerators.window && !IsChild(accelerators.window, msg.hwnd)) return false;
+  return TranslateAcceleratorA(accelerators.window, accelerators.table, &msg) != 0;
+}
+
+}  // namespace
+
+void SetAccelerators(HWND window, HACCEL table) {
+  ThreadAccelerators() = {window, table};
+}
 
 void DoEvents() {
   MSG msg;
@@ -11,6 +36,7 @@ void DoEvents() {
       PostQuitMessage(static_cast<int>(msg.wParam));
       return;
     }
+    if (TranslateShortcut(msg)) continue;
     TranslateMessage(&msg);
     DispatchMessageA(&msg);
   }
@@ -27,6 +53,7 @@ void YieldToMessages() {
 int RunMessageLoop() {
   MSG msg;
   while (GetMessageA(&msg, nullptr, 0, 0) > 0) {
+    if (TranslateShortcut(msg)) continue;
     TranslateMessage(&msg);
     DispatchMessageA(&msg);
   }

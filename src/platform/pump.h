@@ -6,7 +6,14 @@
 // entered twice guard themselves (the cleaning pass does).
 #pragma once
 
+#include "platform/win.h"
+
 namespace platform {
+
+// Keyboard shortcuts of a window, translated by every loop here (the plain
+// loop and DoEvents alike) for messages to that window or its children.
+// nullptr table: none. One window per thread: the program has one menu bar.
+void SetAccelerators(HWND window, HACCEL table);
 
 // Dispatches every message now waiting for this thread, then returns. A
 // WM_QUIT met here is posted again so the outer loop still ends.
