@@ -5,6 +5,11 @@
 # graphics driver so windows can be created without a display.
 #
 #   wine-run.sh <exe> [args...]
+#   wine-run.sh --builtin <program> [args...]
+#
+# The second form runs one of Wine's own programs (reg, regedit, cmd ...) in
+# the same prefix, so a test can prepare or inspect what the exe will see; it
+# needs MURVANE_WINE_ROOT, as there is no exe folder to find the prefix by.
 #
 # The prefix lives in MURVANE_WINE_ROOT, by default <exe folder>/../wine. It is
 # made on first use (about ten seconds) and reused until someone deletes it;
@@ -12,11 +17,18 @@
 # folder is reached through drive Y:, so the program sees an ordinary path.
 set -eu
 
-exe=$1
-shift
-exe_dir=$(cd "$(dirname "$exe")" && pwd)
-exe_name=$(basename "$exe")
-root=${MURVANE_WINE_ROOT:-$(dirname "$exe_dir")/wine}
+builtin=
+if [ "${1:-}" = --builtin ]; then
+  builtin=$2
+  shift 2
+  root=${MURVANE_WINE_ROOT:?wine-run.sh: --builtin needs MURVANE_WINE_ROOT}
+else
+  exe=$1
+  shift
+  exe_dir=$(cd "$(dirname "$exe")" && pwd)
+  exe_name=$(basename "$exe")
+  root=${MURVANE_WINE_ROOT:-$(dirname "$exe_dir")/wine}
+fi
 wine_dir=${MURVANE_WINE_DIR:-/usr/lib/wine}
 
 mkdir -p "$root"
@@ -53,8 +65,14 @@ make_prefix() {
   [ -f "$root/ready" ] || make_prefix
   # Wine puts Z: back when it updates a prefix; it must never be there.
   rm -f "$WINEPREFIX/dosdevices/z:"
-  ln -sfn "$exe_dir" "$WINEPREFIX/dosdevices/y:"
+  [ -n "$builtin" ] || ln -sfn "$exe_dir" "$WINEPREFIX/dosdevices/y:"
 ) 9>"$root/.lock"
+
+if [ -n "$builtin" ]; then
+  # C:\ as its working folder: without Z: the host's folder is not reachable.
+  cd "$WINEPREFIX/drive_c"
+  exec "$wine_dir/wine64" "$builtin" "$@"
+fi
 
 cd "$exe_dir"
 exec "$wine_dir/wine64" "Y:\\$exe_name" "$@"

@@ -117,6 +117,42 @@ bool SectionExists(const std::string& file, const std::string& section) {
   return false;
 }
 
+// The bytes a section takes in an INI file: its header line and every line up
+// to the next header or the end of the file. Taking the section out makes the
+// file that much smaller; a later operation of the same preview must count
+// the file without them, as the pass deletes it without them.
+double SectionBytes(const std::wstring& file, const std::string& section) {
+  platform::FileHandle handle(CreateFileW(file.c_str(), GENERIC_READ,
+                                          FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
+                                          OPEN_EXISTING, 0, nullptr));
+  if (!handle) return 0;
+  std::string text;
+  char buffer[4096];
+  DWORD got = 0;
+  while (ReadFile(handle.Get(), buffer, sizeof buffer, &got, nullptr) && got > 0) {
+    text.append(buffer, got);
+  }
+  const std::string_view view = text;
+  double bytes = 0;
+  bool inside = false;
+  for (size_t start = 0; start < view.size();) {
+    const size_t newline = view.find('\n', start);
+    const size_t end = newline == std::string_view::npos ? view.size() : newline + 1;
+    const size_t first = view.find_first_not_of(" \t", start);
+    if (first < end && view[first] == '[') {
+      // Only the first section of the name goes, as the platform removes it.
+      if (inside) break;
+      const size_t close = view.find(']', first);
+      inside = close < end &&
+               platform::EqualsNoCase(
+                   platform::TrimSpaces(view.substr(first + 1, close - first - 1)), section);
+    }
+    if (inside) bytes += static_cast<double>(end - start);
+    start = end;
+  }
+  return bytes;
+}
+
 }  // namespace
 
 PreviewScope::PreviewScope(EraseSink& sink)
@@ -264,6 +300,7 @@ void DeleteIniSection(const std::string& file, const std::string& section) {
     if (SectionExists(file, section) && !preview->IsGone(text) &&
         !(path && preview->IsGone(*path))) {
       preview->ErasedName(ItemKind::IniSection, text, text);
+      if (path) preview->Shrunk(*path, SectionBytes(*path, section));
     }
     return;
   }

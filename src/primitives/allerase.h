@@ -77,7 +77,8 @@ class EraseSink {
 // Within one scope, what an operation reported is gone for the operations
 // after it, as it would be after erasing: a file that two tracks both erase
 // is reported and counted once, a key whose subkeys an earlier track took is
-// a key without subkeys. So a previewed pass adds up to what the pass would.
+// a key without subkeys, a settings file that lost a section is counted
+// without it. So a previewed pass adds up to what the pass would.
 class PreviewScope {
  public:
   explicit PreviewScope(EraseSink& sink);

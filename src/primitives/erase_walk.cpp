@@ -223,6 +223,17 @@ bool PreviewLedger::IsGone(const std::wstring& path) const {
   return false;
 }
 
+void PreviewLedger::Shrunk(const std::wstring& path, double bytes) {
+  shrunk_[LowerName(path)] += bytes;
+}
+
+double PreviewLedger::SizeNow(const std::wstring& path, double size) const {
+  if (shrunk_.empty()) return size;
+  const auto found = shrunk_.find(LowerName(path));
+  if (found == shrunk_.end()) return size;
+  return size > found->second ? size - found->second : 0;
+}
+
 FileRule FileRule::All() {
   return FileRule(Kind::All, {});
 }
@@ -264,7 +275,7 @@ double EraseFiles(const std::wstring& folder, const FileRule& rule, bool recurse
       if (preview && preview->IsGone(path)) return;
       if (!preview) ClearHidden(path, entry.dwFileAttributes);
       if (rule.Matches(entry.cFileName)) {
-        const double size = SizeOf(entry);
+        const double size = preview ? preview->SizeNow(path, SizeOf(entry)) : SizeOf(entry);
         total += size;
         if (preview) {
           preview->Erased(ItemKind::File, path, size);
@@ -379,7 +390,7 @@ double TreeSize(const std::wstring& folder, const PreviewLedger* preview) {
     ListFolder(current, [&](const WIN32_FIND_DATAW& entry, const std::wstring& path) {
       if (preview && preview->IsGone(path)) return;
       if (!IsFolder(entry.dwFileAttributes)) {
-        total += SizeOf(entry);
+        total += preview ? preview->SizeNow(path, SizeOf(entry)) : SizeOf(entry);
       } else if (!IsLink(entry.dwFileAttributes)) {
         found.push_back(path);
       }

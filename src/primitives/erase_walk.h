@@ -12,6 +12,7 @@
 // either way.
 #pragma once
 
+#include <map>
 #include <optional>
 #include <set>
 #include <string>
@@ -53,10 +54,18 @@ class PreviewLedger {
   bool IsGone(const std::wstring& path) const;
   void Action(const std::wstring& description);
 
+  // A file an earlier operation made smaller (an INI section taken out):
+  // later operations count it at its size less `bytes`, as they would find
+  // it after erasing.
+  void Shrunk(const std::wstring& path, double bytes);
+  // The size a later operation finds for a file listed at `size`.
+  double SizeNow(const std::wstring& path, double size) const;
+
  private:
   void Record(std::wstring path);
   EraseSink& sink_;
   std::set<std::wstring> gone_;  // lower-cased; a trailing backslash: only what is below
+  std::map<std::wstring, double> shrunk_;  // lower-cased path -> bytes taken out
 };
 
 // Which files of a folder a walk erases.

@@ -861,6 +861,34 @@ TEST(AlleraseIni, SectionGoesWithItsKeysOthersStay) {
   EXPECT_FALSE(Exists(folder / "absent.ini"));
 }
 
+// A track may take a section out of a settings file and a later one delete
+// the file (Maxthon's typed addresses, then its settings): the pass releases
+// the file without the section, and the preview must count it so too.
+TEST(AlleraseIni, PreviewCountsAFileWithoutTheSectionItTookOut) {
+  using namespace allerase;
+  const std::string section = " [Drop] \r\nb=2\r\nc=3\r\n";
+  const std::string text = "[Keep]\r\na=1\r\n" + section + "[Tail]\r\nd=4\r\n";
+  const std::vector<std::pair<const char*, std::function<double(const std::string&)>>> thenErase = {
+      {"the file by name", [](auto& f) { return DeleteNamedFileInFolder(f, "settings.ini"); }},
+      {"the folder emptied", [](auto& f) { return EmptyFolder(f); }},
+  };
+  for (const auto& [name, erase] : thenErase) {
+    SCOPED_TRACE(name);
+    ScratchFolder folder;
+    WriteFile(folder / "settings.ini", text);
+    double foreseen = 0;
+    {
+      Recorder preview;
+      PreviewScope scope(preview);
+      DeleteIniSection(folder / "settings.ini", "drop");
+      foreseen = erase(folder.path());
+    }
+    DeleteIniSection(folder / "settings.ini", "drop");
+    EXPECT_EQ(foreseen, erase(folder.path()));
+    EXPECT_EQ(foreseen, static_cast<double>(text.size() - section.size()));
+  }
+}
+
 // ---------------------------------------------------------------------------
 // Preview scopes and the message loop.
 
