@@ -32,14 +32,22 @@ struct SectionOrder {
 };
 
 const SectionOrder kSectionOrder[] = {
-    {"EXPLORER", 1, &InternetExplorerTracks}, {"FIREFOX", 12, &ProfileBrowserTracks},
-    {"OPERA", 16, &ProfileBrowserTracks},     {"NETSCAPE", 20, &ProfileBrowserTracks},
-    {"AOL", 24, &InternetExplorerTracks},     {"MSN", 28, &InternetExplorerTracks},
-    {"Mozilla", 32, &ProfileBrowserTracks},   {"Maxthon", 32, &ProfileBrowserTracks},
-    {"Chrome", 32, &ProfileBrowserTracks},    {"Safari", 32, &ProfileBrowserTracks},
-    {"WINDOWS", 32, &WindowsTracks},          {"Messenger", 43, &MessengerTracks},
-    {"OFFICE", 48, &OfficeTracks},            {"outlook", 55, &MailTracks},
-    {"mail", 62, &MailTracks},                {"Custom", 70, &CustomTracks},
+    {"EXPLORER", 1, &InternetExplorerTracks},
+    {"FIREFOX", 12, &ProfileBrowserTracks},
+    {"OPERA", 16, &ProfileBrowserTracks},
+    {"NETSCAPE", 20, &ProfileBrowserTracks},
+    {"AOL", 24, &InternetExplorerTracks},
+    {"MSN", 28, &InternetExplorerTracks},
+    {"Mozilla", 32, &ProfileBrowserTracks},
+    {"Maxthon", 32, &ProfileBrowserTracks},
+    {"Chrome", 32, &ProfileBrowserTracks},
+    {"Safari", 32, &ProfileBrowserTracks},
+    {"WINDOWS", 32, &WindowsTracks},
+    {"Messenger", 43, &MessengerTracks},
+    {"OFFICE", 48, &OfficeTracks},
+    {"outlook", 55, &MailTracks},
+    {"mail", 62, &MailTracks},
+    {"Custom", 70, &CustomTracks},
 };
 
 // Marks the pass as running for its lifetime.
@@ -94,7 +102,9 @@ double ReadNumber(const std::string& text) {
 
 }  // namespace
 
-bool IsPassRunning() { return RunningGuard::running(); }
+bool IsPassRunning() {
+  return RunningGuard::running();
+}
 
 std::vector<PlannedTrack> PassPlan() {
   std::vector<PlannedTrack> plan;
@@ -109,8 +119,8 @@ std::vector<PlannedTrack> PassPlan() {
     bool first = true;
     for (const catalogue::Track& track : catalogue::Tracks()) {
       if (!platform::EqualsNoCase(track.section, order.section)) continue;
-      plan.push_back({nullptr, track.section, track.key, track.caption,
-                      first ? order.progress : kNoProgress});
+      plan.push_back(
+          {nullptr, track.section, track.key, track.caption, first ? order.progress : kNoProgress});
       first = false;
     }
   }
@@ -151,8 +161,8 @@ PassOutcome CleanNow(const PassEnvironment& environment, PassView& view,
   view.SetProgress(kEndProgress);
   outcome.totals = totals;
   if (!request.preview &&
-      catalogue::IsExactOne(
-          Inifun::ReadIniValue(settingsFile, catalogue::options::kSection, catalogue::options::kExit))) {
+      catalogue::IsExactOne(Inifun::ReadIniValue(settingsFile, catalogue::options::kSection,
+                                                 catalogue::options::kExit))) {
     outcome.exited = true;
     view.ExitProgram();
     return outcome;
@@ -175,8 +185,9 @@ PassOutcome CleanNow(const PassEnvironment& environment, PassView& view,
   if (request.notifyOnFinish) {
     report.byNotification = true;
     report.title = kAppTitle;
-    report.text = std::string(kAppTitle) + " Clean is done!" + " Cleaned Registry Keys: " +
-                  CountText(totals.registry) + " Released HD Space:" + outcome.sizeText + "MB";
+    report.text = std::string(kAppTitle) + " Clean is done!" +
+                  " Cleaned Registry Keys: " + CountText(totals.registry) +
+                  " Released HD Space:" + outcome.sizeText + "MB";
     report.soundFile = environment.programFolder + "\\Sounds\\Message.wav";
   } else {
     report.title = kReportTitle;
@@ -222,8 +233,8 @@ std::string ReportText(double registry, double bytes) {
 }
 
 std::string StatisticsText(double registry, double bytes) {
-  return "  Cleaned Registry Keys: " + CountText(registry) + "     Released HD Space:" +
-         SizeText(bytes) + "MB";
+  return "  Cleaned Registry Keys: " + CountText(registry) +
+         "     Released HD Space:" + SizeText(bytes) + "MB";
 }
 
 std::string GeneralDateNow() {

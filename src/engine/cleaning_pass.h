@@ -44,7 +44,7 @@ bool IsPassRunning();
 // One step of the pass plan: a track (or an unconditional step) with its
 // section's place in the order.
 struct PlannedTrack {
-  const TrackSpec* spec;       // the family's row, or nullptr for a catalogue fallback
+  const TrackSpec* spec;  // the family's row, or nullptr for a catalogue fallback
   const char* section;
   const char* key;
   const char* caption;
@@ -56,11 +56,11 @@ struct PlannedTrack {
 std::vector<PlannedTrack> PassPlan();
 
 // Formatting shared with the main window's statistics panel.
-std::string SizeText(double bytes);          // bytes in MB with two decimals, "0.00"
-std::string CountText(double value);         // at most 15 significant digits
-std::string ReportText(double registry, double bytes);     // the message box's prompt
+std::string SizeText(double bytes);                         // bytes in MB with two decimals, "0.00"
+std::string CountText(double value);                        // at most 15 significant digits
+std::string ReportText(double registry, double bytes);      // the message box's prompt
 std::string StatisticsText(double registry, double bytes);  // the panel's Label14
-std::string GeneralDateNow();                // short date and long time
+std::string GeneralDateNow();                               // short date and long time
 
 // The documents folder as the tracks read it afresh: the user shell folder
 // "Personal", trimmed and expanded; the failure text when it cannot be read.

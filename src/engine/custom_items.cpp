@@ -2,6 +2,8 @@
 
 namespace engine {
 
-std::span<const TrackSpec> CustomTracks() { return {}; }
+std::span<const TrackSpec> CustomTracks() {
+  return {};
+}
 
 }  // namespace engine

@@ -2,6 +2,8 @@
 
 namespace engine {
 
-std::span<const TrackSpec> InternetExplorerTracks() { return {}; }
+std::span<const TrackSpec> InternetExplorerTracks() {
+  return {};
+}
 
 }  // namespace engine

@@ -31,12 +31,12 @@ struct PassTotals {
 // Values the main window reads once at its load and keeps for the run.
 struct PassEnvironment {
   std::string programFolder;
-  std::string roaming;        // user shell folder "AppData", expanded
-  std::string local;          // user shell folder "Local AppData", expanded
-  std::string windowsFolder;  // without a trailing backslash
-  std::string windowsVersion; // "6.1"
-  int ieVersion = 0;          // first digit of Internet Explorer's version, 0 if unknown
-  HWND owner = nullptr;       // owner of anything a track shows (the recycle bin's progress)
+  std::string roaming;         // user shell folder "AppData", expanded
+  std::string local;           // user shell folder "Local AppData", expanded
+  std::string windowsFolder;   // without a trailing backslash
+  std::string windowsVersion;  // "6.1"
+  int ieVersion = 0;           // first digit of Internet Explorer's version, 0 if unknown
+  HWND owner = nullptr;        // owner of anything a track shows (the recycle bin's progress)
 
   // The documents folder, read afresh by the tracks that need it; nullopt-like
   // failures come back as the registry's failure text. Empty function: read
@@ -57,8 +57,8 @@ struct PassState {
 // What a track's actions see.
 class TrackRun {
  public:
-  TrackRun(const PassEnvironment& environment, PassTotals& totals, PassState& state,
-           PassView& view, bool preview)
+  TrackRun(const PassEnvironment& environment, PassTotals& totals, PassState& state, PassView& view,
+           bool preview)
       : environment_(environment), totals_(totals), state_(state), view_(view), preview_(preview) {}
 
   const PassEnvironment& environment() const { return environment_; }
@@ -114,13 +114,13 @@ enum class Op : unsigned char {
   FilesInFolder,
   NamedFileInFolder,
   FilesByExtInFolder,
-  RegKey,      // DeleteRegKey(base root, path)
-  RegTree,     // DeleteRegTree(base root, path)
-  RegValue,    // DeleteRegValue(base root, path, arg)
-  IniSection,  // DeleteIniSection(base + path, arg)
-  AddRegistry, // add `amount` to the registry count
-  AddBytes,    // add `amount` to the byte count
-  Call,        // run `call`
+  RegKey,       // DeleteRegKey(base root, path)
+  RegTree,      // DeleteRegTree(base root, path)
+  RegValue,     // DeleteRegValue(base root, path, arg)
+  IniSection,   // DeleteIniSection(base + path, arg)
+  AddRegistry,  // add `amount` to the registry count
+  AddBytes,     // add `amount` to the byte count
+  Call,         // run `call`
 };
 
 struct Step {

@@ -73,7 +73,8 @@ std::string ResolveFolder(TrackRun& run, Base base) {
       return platform::FolderExists(nsb) ? nsb : roaming + "\\Netscape\\Navigator\\Profiles";
     }
     case Base::Maxthon: {
-      const std::optional<std::string> location = regfun::ReadRegString(kMaxthonKey, "InstallLocation");
+      const std::optional<std::string> location =
+          regfun::ReadRegString(kMaxthonKey, "InstallLocation");
       return location ? UsableFolder(platform::TrimSpaces(platform::CutAtNul(*location))) : "";
     }
     case Base::HKCU:

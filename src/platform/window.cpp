@@ -92,11 +92,15 @@ HFONT UiFontSized(int pointSize, bool bold) {
   return handle;
 }
 
-HFONT UiFont() { return UiFontSized(0, false); }
-HFONT UiFontBold() { return UiFontSized(0, true); }
+HFONT UiFont() {
+  return UiFontSized(0, false);
+}
+HFONT UiFontBold() {
+  return UiFontSized(0, true);
+}
 
-HWND CreateControl(HWND parent, const char* className, const std::string& text, DWORD style,
-                   int x, int y, int width, int height, int id, DWORD exStyle) {
+HWND CreateControl(HWND parent, const char* className, const std::string& text, DWORD style, int x,
+                   int y, int width, int height, int id, DWORD exStyle) {
   HWND control = CreateWindowExA(exStyle, className, text.c_str(), style | WS_CHILD, x, y, width,
                                  height, parent, reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)),
                                  GetModuleHandleA(nullptr), nullptr);

@@ -53,8 +53,8 @@ HFONT UiFontBold();
 HFONT UiFontSized(int pointSize, bool bold);
 
 // A child control with the UI font. Returns its handle (nullptr on failure).
-HWND CreateControl(HWND parent, const char* className, const std::string& text, DWORD style,
-                   int x, int y, int width, int height, int id, DWORD exStyle = 0);
+HWND CreateControl(HWND parent, const char* className, const std::string& text, DWORD style, int x,
+                   int y, int width, int height, int id, DWORD exStyle = 0);
 
 // Outer window size for a wanted client size, given the window's styles.
 SIZE OuterSize(int clientWidth, int clientHeight, DWORD style, DWORD exStyle, bool menu);

@@ -64,7 +64,7 @@ class PreviewLedger {
  private:
   void Record(std::wstring path);
   EraseSink& sink_;
-  std::set<std::wstring> gone_;  // lower-cased; a trailing backslash: only what is below
+  std::set<std::wstring> gone_;            // lower-cased; a trailing backslash: only what is below
   std::map<std::wstring, double> shrunk_;  // lower-cased path -> bytes taken out
 };
 

@@ -229,9 +229,9 @@ TEST(CleaningPassPreview, PreviewWithoutSinkErasesNothing) {
   const engine::PassOutcome outcome = engine::CleanNow(environment, view, request);
   EXPECT_TRUE(testing_support::Exists(file));
   EXPECT_EQ(outcome.totals.bytes, 5);
-  EXPECT_EQ(Inifun::ReadIniValue(catalogue::SettingsFile(program.path()), opt::kSection,
-                                 opt::kRegNum),
-            "");
+  EXPECT_EQ(
+      Inifun::ReadIniValue(catalogue::SettingsFile(program.path()), opt::kSection, opt::kRegNum),
+      "");
 }
 
 }  // namespace
