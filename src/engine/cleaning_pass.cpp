@@ -28,7 +28,7 @@ constexpr int kStartProgress = 1;
 struct SectionOrder {
   const char* section;
   int progress;
-  std::span<const TrackSpec> (*family)();
+  std::span<const TrackRow> (*family)();
 };
 
 const SectionOrder kSectionOrder[] = {
@@ -80,13 +80,13 @@ void RunTrack(const PlannedTrack& track, const std::string& settingsFile, TrackR
   if (track.progress != kNoProgress) view.SetProgress(track.progress);
   if (!track.key) {
     // An unconditional step of the pass (the Office version detection).
-    if (track.spec) RunSteps(run, track.spec->steps);
+    if (track.row) RunSteps(run, track.row->steps);
     return;
   }
   if (!IsSelected(settingsFile, track)) return;
   ShowStatus(view, track.caption);
   run.SetFinalStatus(kDone);
-  if (track.spec) RunSteps(run, track.spec->steps);
+  if (track.row) RunSteps(run, track.row->steps);
   view.SetRowStatus(run.finalStatus());
 }
 
@@ -110,9 +110,9 @@ std::vector<PlannedTrack> PassPlan() {
   std::vector<PlannedTrack> plan;
   for (const SectionOrder& order : kSectionOrder) {
     bool covered = false;
-    for (const TrackSpec& spec : order.family()) {
-      if (!spec.section || !platform::EqualsNoCase(spec.section, order.section)) continue;
-      plan.push_back({&spec, spec.section, spec.key, spec.caption, spec.progress});
+    for (const TrackRow& row : order.family()) {
+      if (!row.section || !platform::EqualsNoCase(row.section, order.section)) continue;
+      plan.push_back({&row, row.section, row.key, row.caption, row.progress});
       covered = true;
     }
     if (covered) continue;

@@ -44,7 +44,7 @@ bool IsPassRunning();
 // One step of the pass plan: a track (or an unconditional step) with its
 // section's place in the order.
 struct PlannedTrack {
-  const TrackSpec* spec;  // the family's row, or nullptr for a catalogue fallback
+  const TrackRow* row;  // the family's row, or nullptr for a catalogue fallback
   const char* section;
   const char* key;
   const char* caption;

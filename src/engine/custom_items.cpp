@@ -2,7 +2,7 @@
 
 namespace engine {
 
-std::span<const TrackSpec> CustomTracks() {
+std::span<const TrackRow> CustomTracks() {
   return {};
 }
 

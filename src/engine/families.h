@@ -11,17 +11,17 @@
 namespace engine {
 
 // EXPLORER, AOL, MSN.
-std::span<const TrackSpec> InternetExplorerTracks();
+std::span<const TrackRow> InternetExplorerTracks();
 // FIREFOX, Opera, Netscape, Mozilla, Maxthon, Chrome, Safari.
-std::span<const TrackSpec> ProfileBrowserTracks();
+std::span<const TrackRow> ProfileBrowserTracks();
 // WINDOWS.
-std::span<const TrackSpec> WindowsTracks();
+std::span<const TrackRow> WindowsTracks();
 // Messenger, then outlook and mail (which run after the Office tracks).
-std::span<const TrackSpec> MessengerTracks();
-std::span<const TrackSpec> MailTracks();
+std::span<const TrackRow> MessengerTracks();
+std::span<const TrackRow> MailTracks();
 // The Office version detection step, then OFFICE.
-std::span<const TrackSpec> OfficeTracks();
+std::span<const TrackRow> OfficeTracks();
 // Custom.
-std::span<const TrackSpec> CustomTracks();
+std::span<const TrackRow> CustomTracks();
 
 }  // namespace engine

@@ -2,7 +2,7 @@
 
 namespace engine {
 
-std::span<const TrackSpec> InternetExplorerTracks() {
+std::span<const TrackRow> InternetExplorerTracks() {
   return {};
 }
 

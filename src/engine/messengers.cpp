@@ -26,7 +26,7 @@ constexpr const char* kIcq = "\\ICQ";
 
 // One row per track reads better than the formatter's layout of nested lists.
 // clang-format off
-const TrackSpec kMessengerTracks[] = {
+const TrackRow kMessengerTracks[] = {
     // The bar still stands where the last Windows row left it.
     {"Messenger", "msnchat", "Windows Live Messenger chat log folder", kNone,
      {AllFilesInTree(D, "\\my chat logs")}},
@@ -91,7 +91,7 @@ constexpr const char* kOeSignatures =
 constexpr const char* kBlockSendersList =
     "Software\\Microsoft\\Windows Mail\\Junk Mail\\Block Senders List";
 
-const TrackSpec kMailTracks[] = {
+const TrackRow kMailTracks[] = {
     {"outlook", "address", "outlook express address book", 55,
      {FilesByExtInTree(R, "\\Microsoft\\Address Book", "wab")}},
     {"outlook", "accounts", "outlook express Accounts", kNone,
@@ -143,10 +143,10 @@ static_assert(std::size(kMailTracks) == 17);
 
 }  // namespace
 
-std::span<const TrackSpec> MessengerTracks() {
+std::span<const TrackRow> MessengerTracks() {
   return kMessengerTracks;
 }
-std::span<const TrackSpec> MailTracks() {
+std::span<const TrackRow> MailTracks() {
   return kMailTracks;
 }
 

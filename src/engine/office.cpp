@@ -117,7 +117,7 @@ void CleanAccess(TrackRun& run) {
 // One row per step of the pass in order: section, key, status caption,
 // progress set at the start, steps.
 // clang-format off
-const TrackSpec kOfficeTracks[] = {
+const TrackRow kOfficeTracks[] = {
     // Not a track: runs once in every pass, whatever is selected.
     {kSection, nullptr, "", kDetectionProgress,
      {Call(DetectOfficeVersion)}},
@@ -212,7 +212,7 @@ std::string OfficeProductFrom(const std::string& progId) {
   }
 }
 
-std::span<const TrackSpec> OfficeTracks() {
+std::span<const TrackRow> OfficeTracks() {
   return kOfficeTracks;
 }
 

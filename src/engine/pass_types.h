@@ -135,7 +135,7 @@ struct Step {
 inline constexpr size_t kMaxSteps = 10;
 inline constexpr int kNoProgress = -1;
 
-struct TrackSpec {
+struct TrackRow {
   const char* section;  // as the pass reads it; nullptr for a step that is not a track
   const char* key;      // nullptr: no flag, the steps always run (and no row is shown)
   const char* caption;  // status caption

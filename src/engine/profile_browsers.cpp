@@ -34,7 +34,7 @@ constexpr const char* kProfiles = "";
 
 // One row per track reads better than the formatter's layout of nested lists.
 // clang-format off
-const TrackSpec kTracks[] = {
+const TrackRow kTracks[] = {
     // Firefox: profiles below the roaming folder, caches below the local one.
     {"FIREFOX", "Address", "Firefox Address Bar History", 12,
      {NamedFilesInTree(R, kFirefox, "places.sqlite")}},
@@ -159,7 +159,7 @@ static_assert(std::size(kTracks) == 46);
 
 }  // namespace
 
-std::span<const TrackSpec> ProfileBrowserTracks() {
+std::span<const TrackRow> ProfileBrowserTracks() {
   return kTracks;
 }
 

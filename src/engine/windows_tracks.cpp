@@ -130,7 +130,7 @@ void RunThumbnailBatch(TrackRun& run) {
 // One row per track in pass order: section, key, status caption, progress
 // set at the start, steps.
 // clang-format off
-const TrackSpec kWindowsTracks[] = {
+const TrackRow kWindowsTracks[] = {
     {kSection, "recent", "Recent Documents History", kNoProgress,
      {Call(ClearRecentDocumentsTrack),
       AddRegistry(1)}},
@@ -253,7 +253,7 @@ bool ClearDocumentsMenu() {
   return platform::ClearRecentDocuments();
 }
 
-std::span<const TrackSpec> WindowsTracks() {
+std::span<const TrackRow> WindowsTracks() {
   return kWindowsTracks;
 }
 

@@ -479,12 +479,12 @@ resolved_registry() {
     NF == 0 { next }
     {
       mark = $1
-      spec = $0; sub(/^[^ ]+ +/, "", spec)
-      if (substr(spec, 1, 5) == "HKCU\\") spec = "HKEY_CURRENT_USER" substr(spec, 5)
-      if (substr(spec, 1, 5) == "HKLM\\") spec = "HKEY_LOCAL_MACHINE" substr(spec, 5)
-      bar = index(spec, "|")
-      if (!bar) { printf "%s\tkey\t-\t%s\t\n", mark, spec; next }
-      key = substr(spec, 1, bar - 1); value = substr(spec, bar + 1)
+      entry = $0; sub(/^[^ ]+ +/, "", entry)
+      if (substr(entry, 1, 5) == "HKCU\\") entry = "HKEY_CURRENT_USER" substr(entry, 5)
+      if (substr(entry, 1, 5) == "HKLM\\") entry = "HKEY_LOCAL_MACHINE" substr(entry, 5)
+      bar = index(entry, "|")
+      if (!bar) { printf "%s\tkey\t-\t%s\t\n", mark, entry; next }
+      key = substr(entry, 1, bar - 1); value = substr(entry, bar + 1)
       data = "fixture"
       equals = index(value, "=")
       if (equals) { data = substr(value, equals + 1); value = substr(value, 1, equals - 1) }
