@@ -35,12 +35,9 @@ Frmabout::~Frmabout() {
 bool Frmabout::Load(HWND owner) {
   owner_ = owner;
   const SIZE outer = platform::OuterSize(kWidth, kHeight, kStyle, WS_EX_DLGMODALFRAME, false);
-  RECT area{};
-  if (owner && IsWindowVisible(owner) && !IsIconic(owner)) {
-    GetWindowRect(owner, &area);
-  } else {
-    SystemParametersInfoA(SPI_GETWORKAREA, 0, &area, 0);
-  }
+  RECT area = platform::WorkArea();
+  if (owner && IsWindowVisible(owner) && !IsIconic(owner)) GetWindowRect(owner, &area);
+  const POINT corner = platform::CenteredIn(area, outer);
   CreateArgs args;
   args.className = "MurvaneFrmabout";
   args.caption = kAboutCaption;
@@ -48,8 +45,8 @@ bool Frmabout::Load(HWND owner) {
   args.exStyle = WS_EX_DLGMODALFRAME;
   args.width = outer.cx;
   args.height = outer.cy;
-  args.x = area.left + ((area.right - area.left) - outer.cx) / 2;
-  args.y = area.top + ((area.bottom - area.top) - outer.cy) / 2;
+  args.x = corner.x;
+  args.y = corner.y;
   args.parent = owner;
   if (!Create(args)) return false;
 

@@ -4,6 +4,7 @@
 #include <windowsx.h>
 
 #include <algorithm>
+#include <initializer_list>
 #include <cstdlib>
 #include <utility>
 
@@ -176,51 +177,65 @@ HWND FrmMainCode::Control(Ctl control) const {
 }
 
 void FrmMainCode::CreateMenus() {
-  HMENU file = CreatePopupMenu();
-  AppendMenuA(file, MF_STRING, Id(Cmd::CleanNow1), "Clean Now\tCtrl+N");
-  AppendMenuA(file, MF_SEPARATOR, 0, nullptr);
-  AppendMenuA(file, MF_STRING, Id(Cmd::CleanSettings), "Clean Settings\tCtrl+S");
-  AppendMenuA(file, MF_SEPARATOR, 0, nullptr);
-  AppendMenuA(file, MF_STRING, Id(Cmd::CleanOptions), "Clean Options\tCtrl+O");
-  AppendMenuA(file, MF_SEPARATOR, 0, nullptr);
-  AppendMenuA(file, MF_STRING, Id(Cmd::exit), "Exit\tCtrl+X");
-
-  HMENU tool = CreatePopupMenu();
-  AppendMenuA(tool, MF_STRING, Id(Cmd::CleanRegistry), "Clean Registry");
-  AppendMenuA(tool, MF_SEPARATOR, 0, nullptr);
-  AppendMenuA(tool, MF_STRING, Id(Cmd::SearchandErase), "Search and Erase");
-  AppendMenuA(tool, MF_SEPARATOR, 0, nullptr);
-  AppendMenuA(tool, MF_STRING, Id(Cmd::FileShredder), "File Shredder");
-
-  HMENU help = CreatePopupMenu();
-  AppendMenuA(help, MF_STRING, Id(Cmd::help1), "Help\tF1");
-  AppendMenuA(help, MF_SEPARATOR, 0, nullptr);
-  AppendMenuA(help, MF_STRING, Id(Cmd::OurWebsite), "Our Website\tCtrl+W");
-  AppendMenuA(help, MF_SEPARATOR, 0, nullptr);
-  AppendMenuA(help, MF_STRING, Id(Cmd::friend_), "Tell a Friend");
-  AppendMenuA(help, MF_STRING, Id(Cmd::affiliate), "Become Affiliate");
-  AppendMenuA(help, MF_SEPARATOR, 0, nullptr);
-  AppendMenuA(help, MF_STRING, Id(Cmd::about), "About\tCtrl+A");
+  // A caption of nullptr is a separator.
+  struct Item {
+    Cmd command;
+    const char* caption;
+  };
+  const auto build = [](std::initializer_list<Item> items) {
+    HMENU menu = CreatePopupMenu();
+    for (const Item& item : items) {
+      if (item.caption) {
+        AppendMenuA(menu, MF_STRING, Id(item.command), item.caption);
+      } else {
+        AppendMenuA(menu, MF_SEPARATOR, 0, nullptr);
+      }
+    }
+    return menu;
+  };
+  constexpr Cmd kSeparator{};
 
   menuBar_ = CreateMenu();
-  AppendMenuA(menuBar_, MF_POPUP, reinterpret_cast<UINT_PTR>(file), "File(&F)");
-  AppendMenuA(menuBar_, MF_POPUP, reinterpret_cast<UINT_PTR>(tool), "Tool(&T)");
-  AppendMenuA(menuBar_, MF_POPUP, reinterpret_cast<UINT_PTR>(help), "Help(&H)");
+  AppendMenuA(menuBar_, MF_POPUP,
+              reinterpret_cast<UINT_PTR>(build({{Cmd::CleanNow1, "Clean Now\tCtrl+N"},
+                                                {kSeparator, nullptr},
+                                                {Cmd::CleanSettings, "Clean Settings\tCtrl+S"},
+                                                {kSeparator, nullptr},
+                                                {Cmd::CleanOptions, "Clean Options\tCtrl+O"},
+                                                {kSeparator, nullptr},
+                                                {Cmd::exit, "Exit\tCtrl+X"}})),
+              "File(&F)");
+  AppendMenuA(menuBar_, MF_POPUP,
+              reinterpret_cast<UINT_PTR>(build({{Cmd::CleanRegistry, "Clean Registry"},
+                                                {kSeparator, nullptr},
+                                                {Cmd::SearchandErase, "Search and Erase"},
+                                                {kSeparator, nullptr},
+                                                {Cmd::FileShredder, "File Shredder"}})),
+              "Tool(&T)");
+  AppendMenuA(menuBar_, MF_POPUP,
+              reinterpret_cast<UINT_PTR>(build({{Cmd::help1, "Help\tF1"},
+                                                {kSeparator, nullptr},
+                                                {Cmd::OurWebsite, "Our Website\tCtrl+W"},
+                                                {kSeparator, nullptr},
+                                                {Cmd::friend_, "Tell a Friend"},
+                                                {Cmd::affiliate, "Become Affiliate"},
+                                                {kSeparator, nullptr},
+                                                {Cmd::about, "About\tCtrl+A"}})),
+              "Help(&H)");
 
   // mPopupSys ("Systray"): the tray icon's menu, never in the menu bar.
-  mPopupSys_ = CreatePopupMenu();
-  AppendMenuA(mPopupSys_, MF_STRING, Id(Cmd::web), "Murvane On the Web");
-  AppendMenuA(mPopupSys_, MF_STRING, Id(Cmd::help2), "Help");
-  AppendMenuA(mPopupSys_, MF_SEPARATOR, 0, nullptr);
-  AppendMenuA(mPopupSys_, MF_STRING, Id(Cmd::options1), "Options");
-  AppendMenuA(mPopupSys_, MF_SEPARATOR, 0, nullptr);
-  AppendMenuA(mPopupSys_, MF_STRING, Id(Cmd::settings1), "Settings");
-  AppendMenuA(mPopupSys_, MF_SEPARATOR, 0, nullptr);
-  AppendMenuA(mPopupSys_, MF_STRING, Id(Cmd::restore1), "Restore");
-  AppendMenuA(mPopupSys_, MF_SEPARATOR, 0, nullptr);
-  AppendMenuA(mPopupSys_, MF_STRING, Id(Cmd::cleannow2), "Clean Now");
-  AppendMenuA(mPopupSys_, MF_SEPARATOR, 0, nullptr);
-  AppendMenuA(mPopupSys_, MF_STRING, Id(Cmd::exit1), "Exit");
+  mPopupSys_ = build({{Cmd::web, "Murvane On the Web"},
+                      {Cmd::help2, "Help"},
+                      {kSeparator, nullptr},
+                      {Cmd::options1, "Options"},
+                      {kSeparator, nullptr},
+                      {Cmd::settings1, "Settings"},
+                      {kSeparator, nullptr},
+                      {Cmd::restore1, "Restore"},
+                      {kSeparator, nullptr},
+                      {Cmd::cleannow2, "Clean Now"},
+                      {kSeparator, nullptr},
+                      {Cmd::exit1, "Exit"}});
 
   ACCEL shortcuts[] = {
       {FVIRTKEY | FCONTROL, 'N', static_cast<WORD>(Id(Cmd::CleanNow1))},

@@ -28,8 +28,7 @@ Frmsplash::~Frmsplash() {
 
 bool Frmsplash::Load() {
   const SIZE outer = platform::OuterSize(kWidth, kHeight, kStyle, WS_EX_TOOLWINDOW, false);
-  RECT work{};
-  SystemParametersInfoA(SPI_GETWORKAREA, 0, &work, 0);
+  const POINT corner = platform::CenteredIn(platform::WorkArea(), outer);
   CreateArgs args;
   args.className = "MurvaneFrmsplash";
   args.caption = kSplashCaption;
@@ -37,8 +36,8 @@ bool Frmsplash::Load() {
   args.exStyle = WS_EX_TOOLWINDOW;
   args.width = outer.cx;
   args.height = outer.cy;
-  args.x = work.left + ((work.right - work.left) - outer.cx) / 2;
-  args.y = work.top + ((work.bottom - work.top) - outer.cy) / 2;
+  args.x = corner.x;
+  args.y = corner.y;
   if (!Create(args)) return false;
   skin1_.Load(program_.folder);
   skin1_.Apply(hwnd());

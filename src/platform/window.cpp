@@ -108,6 +108,17 @@ HWND CreateControl(HWND parent, const char* className, const std::string& text, 
   return control;
 }
 
+RECT WorkArea() {
+  RECT area{};
+  SystemParametersInfoA(SPI_GETWORKAREA, 0, &area, 0);
+  return area;
+}
+
+POINT CenteredIn(const RECT& area, SIZE size) {
+  return POINT{area.left + ((area.right - area.left) - size.cx) / 2,
+               area.top + ((area.bottom - area.top) - size.cy) / 2};
+}
+
 SIZE OuterSize(int clientWidth, int clientHeight, DWORD style, DWORD exStyle, bool menu) {
   RECT rect{0, 0, clientWidth, clientHeight};
   AdjustWindowRectEx(&rect, style, menu ? TRUE : FALSE, exStyle);

@@ -56,6 +56,12 @@ HFONT UiFontSized(int pointSize, bool bold);
 HWND CreateControl(HWND parent, const char* className, const std::string& text, DWORD style, int x,
                    int y, int width, int height, int id, DWORD exStyle = 0);
 
+// The desktop's work area (the screen less the taskbar).
+RECT WorkArea();
+
+// The top-left corner that centres a window of `size` in `area`.
+POINT CenteredIn(const RECT& area, SIZE size);
+
 // Outer window size for a wanted client size, given the window's styles.
 SIZE OuterSize(int clientWidth, int clientHeight, DWORD style, DWORD exStyle, bool menu);
 
