@@ -7,8 +7,10 @@
 
 namespace {
 
+using testing_support::AllGone;
 using testing_support::CollectingSink;
 using testing_support::PassResult;
+using testing_support::SizeOf;
 using testing_support::TrackCase;
 using testing_support::UserProfile;
 
@@ -325,16 +327,6 @@ std::vector<TrackCase> MailCases() {
        69,
        {kStore + "account{AAA}.oeaccount", kStore + "Local Folders\\news.OEACCOUNT"}},
   };
-}
-
-std::set<std::string> AllGone(const std::vector<TrackCase>& cases) {
-  std::set<std::string> gone;
-  for (const TrackCase& track : cases) gone.insert(track.gone.begin(), track.gone.end());
-  return gone;
-}
-
-double SizeOf(const UserProfile& profile, const std::set<std::string>& items) {
-  return profile.SizeOf(std::vector<std::string>(items.begin(), items.end()));
 }
 
 // Each group's tracks in pass order; the bar stands at the value of the last

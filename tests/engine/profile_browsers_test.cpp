@@ -8,8 +8,10 @@
 
 namespace {
 
+using testing_support::AllGone;
 using testing_support::CollectingSink;
 using testing_support::PassResult;
+using testing_support::SizeOf;
 using testing_support::TrackCase;
 using testing_support::UserProfile;
 
@@ -309,16 +311,6 @@ std::vector<TrackCase> BrowserCases() {
        kNone,
        {"Roaming\\Apple Computer\\Preferences\\com.apple.Safari.plist"}},
   };
-}
-
-std::set<std::string> AllGone(const std::vector<TrackCase>& cases) {
-  std::set<std::string> gone;
-  for (const TrackCase& track : cases) gone.insert(track.gone.begin(), track.gone.end());
-  return gone;
-}
-
-double SizeOf(const UserProfile& profile, const std::set<std::string>& items) {
-  return profile.SizeOf(std::vector<std::string>(items.begin(), items.end()));
 }
 
 TEST(ProfileBrowserTracks, EachTrackAloneErasesExactlyItsItems) {

@@ -222,6 +222,16 @@ std::vector<std::string> UserProfile::Unexpected(const std::set<std::string>& go
   return wrong;
 }
 
+std::set<std::string> AllGone(const std::vector<TrackCase>& cases) {
+  std::set<std::string> gone;
+  for (const TrackCase& track : cases) gone.insert(track.gone.begin(), track.gone.end());
+  return gone;
+}
+
+double SizeOf(const UserProfile& profile, const std::set<std::string>& items) {
+  return profile.SizeOf(std::vector<std::string>(items.begin(), items.end()));
+}
+
 void ExpectTrackAlone(UserProfile& profile, const TrackCase& track, int standing) {
   profile.Select(track.section, track.key);
   const PassResult result = profile.Run();

@@ -129,6 +129,12 @@ struct TrackCase {
   double registry = 0;
 };
 
+// Everything the tracks of `cases` erase together.
+std::set<std::string> AllGone(const std::vector<TrackCase>& cases);
+
+// The total size of the profile's items named in `items`.
+double SizeOf(const UserProfile& profile, const std::set<std::string>& items);
+
 // Selects only `track` in `profile`, runs a pass, and checks the rows, the
 // progress standing at the row (`standing`), what is gone and what stayed,
 // and both totals.
